@@ -1,0 +1,180 @@
+#include "objc/runtime.h"
+
+#include <cxxabi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "objc/message.h"
+
+namespace {
+
+// Function-local statics: registration runs from other libraries' static initialisers.
+struct Registry {
+    std::mutex lock;
+    std::unordered_map<std::string, std::unique_ptr<objc_class>> classes;
+    std::unordered_map<std::string, std::unique_ptr<objc_selector>> selectors;
+};
+
+Registry& registry() {
+    static Registry* r = new Registry;  // never destroyed: class records outlive every object
+    return *r;
+}
+
+std::string demangle(const std::type_info& t) {
+    int status = 0;
+    char* name = abi::__cxa_demangle(t.name(), nullptr, nullptr, &status);
+    std::string out = status == 0 && name ? name : t.name();
+    std::free(name);
+    return out;
+}
+
+std::vector<Ref<NSObject>>& autoreleaseStack() {
+    static thread_local std::vector<Ref<NSObject>> stack;
+    return stack;
+}
+
+struct PoolState {
+    size_t depth = 0;
+};
+PoolState& poolState() {
+    static thread_local PoolState state;
+    return state;
+}
+
+}  // namespace
+
+objc_class::objc_class(std::string name, Class superclass, Factory factory, const void* image)
+    : name_(std::move(name)), superclass_(superclass), factory_(factory), image_(image) {}
+
+bool objc_class::isSubclassOf(const objc_class* other) const {
+    for (const objc_class* c = this; c; c = c->superclass_)
+        if (c == other) return true;
+    return false;
+}
+
+Ref<NSObject> objc_class::createInstance() const { return factory_ ? Ref<NSObject>(factory_()) : nullptr; }
+
+Method objc_class::ownMethod(SEL sel) const {
+    auto it = methods_.find(sel);
+    return it == methods_.end() ? nullptr : &it->second;
+}
+
+Method objc_class::lookupSlow(SEL sel, uint64_t epoch) const {
+    if (cacheEpoch_ != epoch) {
+        cache_.fill({});
+        cacheEpoch_ = epoch;
+    }
+    for (const objc_class* c = this; c; c = c->superclass_) {
+        if (Method m = c->ownMethod(sel)) {
+            cache_[slotOf(sel)] = {sel, m};
+            return m;
+        }
+    }
+    return nullptr;
+}
+
+std::atomic<uint64_t>& objc_class::methodEpoch() {
+    static std::atomic<uint64_t> epoch{0};
+    return epoch;
+}
+
+bool objc_class::addMethod(SEL sel, IMP imp, const std::type_info& types) {
+    if (methods_.count(sel)) return false;
+    methods_.emplace(sel, objc_method{sel, imp, &types});
+    methodEpoch().fetch_add(1, std::memory_order_acq_rel);
+    return true;
+}
+
+IMP objc_class::setImplementation(SEL sel, IMP imp) {
+    auto it = methods_.find(sel);
+    if (it == methods_.end()) return nullptr;
+    IMP old = it->second.imp;
+    it->second.imp = imp;
+    methodEpoch().fetch_add(1, std::memory_order_acq_rel);
+    return old;
+}
+
+SEL sel_registerName(std::string_view name) {
+    Registry& r = registry();
+    std::lock_guard guard(r.lock);
+    auto& slot = r.selectors[std::string(name)];
+    if (!slot) slot = std::make_unique<objc_selector>(objc_selector{std::string(name)});
+    return slot.get();
+}
+
+const char* sel_getName(SEL sel) { return sel ? sel->name.c_str() : "<null selector>"; }
+
+Class objc_getClass(std::string_view name) {
+    Registry& r = registry();
+    std::lock_guard guard(r.lock);
+    auto it = r.classes.find(std::string(name));
+    return it == r.classes.end() ? nullptr : it->second.get();
+}
+
+const char* class_getName(Class cls) { return cls ? cls->name() : "nil"; }
+Class class_getSuperclass(Class cls) { return cls ? cls->superclass() : nullptr; }
+bool class_respondsToSelector(Class cls, SEL sel) { return cls && sel && cls->lookup(sel); }
+
+namespace objc {
+
+Class registerClass(const char* name, Class superclass, objc_class::Factory factory, const void* image,
+                    std::initializer_list<MethodSpec> methods) {
+    Registry& r = registry();
+    std::unique_lock guard(r.lock);
+    auto& slot = r.classes[name];
+    if (slot) {
+        // As on the device: the first definition loaded wins; a second one is reported, not used.
+        std::fprintf(stderr, "objc: class %s is implemented twice; using the first\n", name);
+        return slot.get();
+    }
+    slot = std::make_unique<objc_class>(name, superclass, factory, image);
+    Class cls = slot.get();
+    guard.unlock();
+    for (const MethodSpec& m : methods) cls->addMethod(sel_registerName(m.selector), m.imp, *m.types);
+    return cls;
+}
+
+id autorelease(id obj) {
+    if (!obj) return nullptr;
+    if (poolState().depth == 0) {
+        std::fprintf(stderr, "objc: %s autoreleased with no pool in place - just leaking\n", obj->className());
+        obj->retain();
+        return obj;
+    }
+    autoreleaseStack().emplace_back(obj);
+    return obj;
+}
+
+void unrecognizedSelector(const NSObject* receiver, SEL sel) {
+    throw MessageError(std::string("-[") + receiver->className() + " " + sel_getName(sel) +
+                       "]: unrecognized selector sent to instance");
+}
+
+void signatureMismatch(Class cls, SEL sel, const std::type_info& implemented, const std::type_info& sent) {
+    throw MessageError(std::string("-[") + class_getName(cls) + " " + sel_getName(sel) + "]: sent as " +
+                       demangle(sent) + " but implemented as " + demangle(implemented));
+}
+
+}  // namespace objc
+
+void* objc_autoreleasePoolPush() {
+    ++poolState().depth;
+    return reinterpret_cast<void*>(autoreleaseStack().size() + 1);
+}
+
+void objc_autoreleasePoolPop(void* token) {
+    const size_t mark = reinterpret_cast<size_t>(token) - 1;
+    auto& stack = autoreleaseStack();
+    // Released newest first; an object released here may autorelease others, hence the loop.
+    while (stack.size() > mark) {
+        Ref<NSObject> last = std::move(stack.back());
+        stack.pop_back();
+    }
+    if (poolState().depth) --poolState().depth;
+}

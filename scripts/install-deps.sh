@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Debian packages the build, the tests and the demo need.
+set -euo pipefail
+packages=(build-essential cmake ninja-build pkg-config libplist-dev libcairo2-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fontconfig fonts-dejavu-core dpkg-dev procps)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
