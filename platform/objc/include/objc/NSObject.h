@@ -36,8 +36,9 @@ public:
     }
     uint32_t retainCount() const { return refs_; }
 
-    // Whether the object's class or one of its ancestors has a method for the selector.
-    bool respondsToSelector(SEL sel) const;
+    // Whether the object's class or one of its ancestors has a method for the selector. A class whose
+    // optional accessors are C++ virtuals answers for them here too, so both ways of asking agree.
+    virtual bool respondsToSelector(SEL sel) const;
     bool isKindOfClass(Class cls) const;
     const char* className() const;
     // What the object shows itself as in logs and reports; the class name unless a class says more.

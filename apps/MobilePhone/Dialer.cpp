@@ -1,0 +1,102 @@
+#include "Dialer.h"
+
+#include "objc/message.h"
+
+namespace phone {
+namespace {
+
+Value objectValue(id o) { return o ? Value(Ref<NSObject>(o)) : Value(); }
+
+template <class Sig>
+struct ResultOf;
+template <class R, class... A>
+struct ResultOf<R(A...)> {
+    using type = R;
+};
+
+// Sends a message and notes what its original implementation received.
+template <class Sig, class... Args>
+auto sendRecorded(MessageRecord& record, id receiver, const char* selector, Args&&... args) {
+    takeReceived();
+    record.className = receiver->className();
+    record.selector = selector;
+    if constexpr (std::is_void_v<typename ResultOf<Sig>::type>) {
+        objc_msgSend<Sig>(receiver, sel_registerName(selector), std::forward<Args>(args)...);
+        record.received = takeReceived();
+    } else {
+        auto result = objc_msgSend<Sig>(receiver, sel_registerName(selector), std::forward<Args>(args)...);
+        record.received = takeReceived();
+        return result;
+    }
+}
+
+}  // namespace
+
+Dialer::Dialer()
+    : application(objc_cast<MobilePhoneApplication>(UIApplication::sharedApplication())),
+      keypadShape(make<TPPathView>()),
+      statusBarStyle(make<UIStatusBarStyleAttributes>()),
+      statusBarColours(make<UIStatusBarNewUIStyleAttributes>()),
+      lcdView(make<PHHandsetDialerLCDView>()),
+      dialerView(make<PHHandsetDialerView>()),
+      callButton(make<TPSuperBottomBarButton>()) {}
+
+std::vector<MessageRecord> Dialer::build() {
+    void* pool = objc_autoreleasePoolPush();
+    std::vector<MessageRecord> records(10);
+    auto& r = records;
+    // The report names the class that defines each method, as the tweak's table does.
+    sendRecorded<void(BOOL)>(r[0], application, "_setApplicationIsOpaque:", StockArguments::kApplicationIsOpaque);
+    r[0].className = "UIApplication";
+    r[0].sent = {StockArguments::kApplicationIsOpaque};
+
+    sendRecorded<void(NSInteger)>(r[1], application, "_setBackgroundStyle:", StockArguments::kBackgroundStyle);
+    r[1].className = "UIApplication";
+    r[1].sent = {static_cast<long long>(StockArguments::kBackgroundStyle)};
+
+    Ref<UIColor> fill = StockArguments::keypadFill();
+    sendRecorded<void(id)>(r[2], keypadShape, "setFillColor:", fill.get());
+    r[2].sent = {objectValue(fill)};
+
+    id style = sendRecorded<id()>(r[3], statusBarStyle, "foregroundStyle");
+    r[3].returned = objectValue(style);
+    statusBarHidden = style == nullptr;
+
+    auto request = make<UIStatusBarStyleRequest>();
+    Ref<UIColor> bg = StockArguments::statusBarBackground(), fg = StockArguments::statusBarForeground();
+    id attributes = sendRecorded<id(id, id, id)>(r[4], statusBarColours, "initWithRequest:backgroundColor:foregroundColor:",
+                                                 static_cast<id>(request.get()), static_cast<id>(bg.get()),
+                                                 static_cast<id>(fg.get()));
+    r[4].sent = {objectValue(request), objectValue(bg), objectValue(fg)};
+    r[4].returned = objectValue(attributes);
+
+    lcdColor = objc_cast<UIColor>(sendRecorded<id()>(r[5], lcdView, "lcdColor"));
+    r[5].returned = objectValue(lcdColor);
+
+    dialerColor = objc_cast<UIColor>(sendRecorded<id()>(r[6], dialerView, "dialerColor"));
+    r[6].returned = objectValue(dialerColor);
+
+    Ref<UIColor> green = StockArguments::callButton();
+    sendRecorded<void(id)>(r[7], callButton, "setBackgroundColor:", green.get());
+    r[7].sent = {objectValue(green)};
+
+    showsVoicemail = sendRecorded<BOOL()>(r[8], application, "showsPhoneVoicemail");
+    r[8].returned = showsVoicemail;
+
+    // The tab bar is built from the answer: Voicemail only when the application shows it.
+    tabs.clear();
+    for (const char* title : {"Favorites", "Recents", "Contacts", "Keypad", "Voicemail"})
+        if (showsVoicemail || std::string(title) != "Voicemail") tabs.push_back(make<UITabBarButton>(title));
+    Ref<UIColor> tint = StockArguments::tabTint();
+    for (auto& tab : tabs) {
+        MessageRecord record;
+        sendRecorded<void(id, NSUInteger)>(record, tab, "_setContentTintColor:forState:", static_cast<id>(tint.get()),
+                                           StockArguments::kTabState);
+        r[9] = std::move(record);
+    }
+    r[9].sent = {objectValue(tint), static_cast<long long>(StockArguments::kTabState)};
+    objc_autoreleasePoolPop(pool);
+    return records;
+}
+
+}  // namespace phone

@@ -1,0 +1,57 @@
+#pragma once
+// The dialer screen as the Phone app builds it: the objects whose hookable methods it calls, and
+// what each of the ten messages sent, what the original implementation received, and what came back.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PhoneClasses.h"
+
+namespace phone {
+
+struct MessageRecord {
+    std::string className;
+    std::string selector;
+    std::vector<Value> sent;
+    std::optional<std::vector<Value>> received;  // empty: the original implementation was not called
+    Value returned;
+};
+
+// The stock arguments the app sends.
+struct StockArguments {
+    static constexpr BOOL kApplicationIsOpaque = NO;  // the dialer asks for a blurred, translucent window
+    static constexpr NSInteger kBackgroundStyle = 2;  // a blur style
+    static Ref<UIColor> keypadFill() { return UIColor::colorWithRed(1, 1, 1, 0.25); }
+    static Ref<UIColor> statusBarBackground() { return UIColor::whiteColor(); }
+    static Ref<UIColor> statusBarForeground() { return UIColor::blackColor(); }
+    static Ref<UIColor> callButton() { return UIColor::colorWithRed(76 / 255.0, 217 / 255.0, 100 / 255.0, 1); }
+    static Ref<UIColor> tabTint() { return UIColor::colorWithRed(0, 0.478431, 1, 1); }
+    static constexpr NSUInteger kTabState = 0;  // UIControlStateNormal
+};
+
+class Dialer {
+public:
+    Dialer();
+
+    // Sends the ten messages through the runtime, in the order of the tweak's hook table, and keeps
+    // what the dialer ends up showing.
+    std::vector<MessageRecord> build();
+
+    Ref<MobilePhoneApplication> application;
+    Ref<TPPathView> keypadShape;
+    Ref<UIStatusBarStyleAttributes> statusBarStyle;
+    Ref<UIStatusBarNewUIStyleAttributes> statusBarColours;
+    Ref<PHHandsetDialerLCDView> lcdView;
+    Ref<PHHandsetDialerView> dialerView;
+    Ref<TPSuperBottomBarButton> callButton;
+    std::vector<Ref<UITabBarButton>> tabs;
+
+    // What the last build produced.
+    Ref<UIColor> lcdColor;
+    Ref<UIColor> dialerColor;
+    bool statusBarHidden = false;
+    bool showsVoicemail = true;
+};
+
+}  // namespace phone

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "ColourTables.h"
+#include "DeviceRoot.h"
+#include "Foundation/NSArray.h"
+#include "Foundation/NSData.h"
+#include "Foundation/NSDictionary.h"
+#include "Foundation/NSNumber.h"
+#include "Foundation/NSString.h"
+#include "Preferences.h"
+
+using namespace corvane;
+using testing_support::DeviceRoot;
+
+namespace {
+
+constexpr const char* kPrefs = "/var/mobile/Library/Preferences/com.qelmor.corvane.plist";
+
+class PreferenceFile : public ::testing::Test {
+protected:
+    void SetUp() override { ::setenv("SIMULATOR_ROOT", device.path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("SIMULATOR_ROOT"); }
+
+    void write(std::initializer_list<std::pair<std::string, Ref<NSObject>>> entries,
+               plist::Format format = plist::Format::Binary) {
+        device.writePreferences(NSDictionary::dictionaryWithObjectsAndKeys(entries), format);
+    }
+    DeviceRoot device;
+};
+
+Ref<NSObject> boolean(bool v) { return NSNumber::numberWithBool(v); }
+Ref<NSObject> integer(long long v) { return NSNumber::numberWithInteger(v); }
+
+}  // namespace
+
+TEST_F(PreferenceFile, BooleansReadTheSameFromBothEncodings) {
+    for (auto format : {plist::Format::Binary, plist::Format::XML}) {
+        write({{"kVoice", boolean(true)}, {"tab", boolean(false)}, {"Blur", integer(2)}}, format);
+        EXPECT_TRUE(GetPrefBool("kVoice"));
+        EXPECT_FALSE(GetPrefBool("tab"));
+        EXPECT_TRUE(GetPrefBool("Blur")) << "any non-zero number is true";
+        EXPECT_FALSE(GetPrefBool("kLCD")) << "an absent key is false";
+    }
+}
+
+TEST_F(PreferenceFile, EveryBooleanIsFalseWithoutAUsableFile) {
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "no file";
+    device.writeFile(kPrefs, "");
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "empty file";
+    auto array = NSArray::arrayWithObjects({boolean(true)});
+    device.writeFile(kPrefs, *plist::serialize(array, plist::Format::Binary));
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "not a dictionary";
+    write({{"kVoice", boolean(true)}});
+    const std::string whole = device.readFile(kPrefs);
+    device.writeFile(kPrefs, whole.substr(0, whole.size() / 2));
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "truncated binary file";
+    write({{"kVoice", boolean(true)}}, plist::Format::XML);
+    const std::string xml = device.readFile(kPrefs);
+    device.writeFile(kPrefs, xml.substr(0, xml.size() - 20));
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "truncated XML file";
+    device.writeFile(kPrefs, std::string(2 << 20, ' '));
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "oversized file";
+}
+
+TEST_F(PreferenceFile, ValuesOfOtherKindsReadAsAbsentAndStringsUseTheirReadings) {
+    write({{"kVoice", make<NSData>("\x01")},
+           {"tab", NSArray::arrayWithObjects({boolean(true)})},
+           {"kLCD", NSString::string("YES")},
+           {"Blur", NSString::string("  0")},
+           {"kStatus", NSString::string("-007")}});
+    EXPECT_FALSE(GetPrefBool("kVoice"));
+    EXPECT_FALSE(GetPrefBool("tab"));
+    EXPECT_TRUE(GetPrefBool("kLCD"));
+    EXPECT_FALSE(GetPrefBool("Blur"));
+    EXPECT_TRUE(GetPrefBool("kStatus"));
+}
+
+TEST_F(PreferenceFile, RememberedReadsChangeOnlyForPresentReadableKeys) {
+    write({{"call", integer(13)}, {"bgc", make<NSData>("x")}, {"fgc", NSString::string(" 12abc")},
+           {"enabled", integer(0)}});
+    Ref<NSDictionary> prefs = LoadPreferences();
+    int call = 8, bgc = 4, fgc = 1, absent = 7;
+    bool enabled = true;
+    RememberInt(prefs, "call", call);
+    RememberInt(prefs, "bgc", bgc);
+    RememberInt(prefs, "fgc", fgc);
+    RememberInt(prefs, "nothing", absent);
+    RememberBool(prefs, "enabled", enabled);
+    EXPECT_EQ(call, 13);
+    EXPECT_EQ(bgc, 4) << "data has no integer reading";
+    EXPECT_EQ(fgc, 12);
+    EXPECT_EQ(absent, 7);
+    EXPECT_FALSE(enabled);
+    RememberInt(nullptr, "call", call);
+    EXPECT_EQ(call, 13) << "no file leaves every remembered value";
+}
+
+TEST(ColourTables, TheTwoTablesAgreeOnlyBelowClear) {
+    EXPECT_EQ(BackgroundColour(4), UIColor::clearColor());
+    EXPECT_EQ(TextColour(4), UIColor::cyanColor());
+    EXPECT_EQ(BackgroundColour(2), TextColour(2));
+    EXPECT_EQ(BackgroundColour(15), UIColor::yellowColor());
+    EXPECT_EQ(TextColour(14), UIColor::yellowColor());
+    EXPECT_EQ(BackgroundColour(8), UIColor::greenColor());
+    for (int outside : {0, -1, 16, 1 << 30}) EXPECT_EQ(BackgroundColour(outside), nullptr) << outside;
+    for (int outside : {0, -5, 15}) EXPECT_EQ(TextColour(outside), nullptr) << outside;
+}
