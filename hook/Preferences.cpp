@@ -1,6 +1,8 @@
 #include "Preferences.h"
 
+#include "Foundation/DevicePath.h"
 #include "Foundation/NSNumber.h"
+#include "Foundation/PropertyList.h"
 #include "Foundation/NSString.h"
 
 namespace corvane {
@@ -10,10 +12,7 @@ namespace {
 // reading, as a hand-edited file would on the device; data, dates, arrays and dictionaries have no
 // numeric reading and count as absent.
 template <class T>
-bool readValue(const NSDictionary* prefs, const char* key, T (*fromNumber)(const NSNumber&),
-               T (*fromString)(const NSString&), T& out) {
-    if (!prefs) return false;
-    id value = prefs->objectForKey(key);
+bool readValue(const NSObject* value, T (*fromNumber)(const NSNumber&), T (*fromString)(const NSString&), T& out) {
     if (auto* n = objc_cast<NSNumber>(value)) {
         out = fromNumber(*n);
         return true;
@@ -35,18 +34,19 @@ int stringInt(const NSString& s) { return s.intValue(); }
 Ref<NSDictionary> LoadPreferences() { return NSDictionary::dictionaryWithContentsOfFile(kPreferencesPath); }
 
 bool GetPrefBool(const char* key) {
+    // The whole file is parsed on every call; only the one value asked for becomes an object.
+    const Ref<NSObject> stored = plist::readDictionaryValue(device::resolve(kPreferencesPath), key);
     bool value = false;
-    Ref<NSDictionary> prefs = LoadPreferences();
-    readValue(prefs.get(), key, numberBool, stringBool, value);
+    readValue(stored.get(), numberBool, stringBool, value);
     return value;
 }
 
 void RememberInt(const NSDictionary* prefs, const char* key, int& remembered) {
-    readValue(prefs, key, numberInt, stringInt, remembered);
+    if (prefs) readValue(prefs->objectForKey(key), numberInt, stringInt, remembered);
 }
 
 void RememberBool(const NSDictionary* prefs, const char* key, bool& remembered) {
-    readValue(prefs, key, numberBool, stringBool, remembered);
+    if (prefs) readValue(prefs->objectForKey(key), numberBool, stringBool, remembered);
 }
 
 }  // namespace corvane

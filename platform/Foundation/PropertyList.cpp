@@ -142,25 +142,33 @@ plist_t toNode(const NSObject* obj) {
     return nullptr;
 }
 
-}  // namespace
-
-Ref<NSObject> parse(std::string_view bytes) {
+// The parsed tree of property-list bytes; empty for empty, oversized or malformed input.
+Owned parseTree(std::string_view bytes) {
     if (bytes.empty() || bytes.size() > kMaxFileBytes) return nullptr;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
-    if (!root) return nullptr;
-    Owned owned(root);
-    return fromNode(root);
+    return Owned(root);
 }
 
-Ref<NSObject> readFile(const std::string& hostPath) {
+}  // namespace
+
+Ref<NSObject> parse(std::string_view bytes) {
+    Owned root = parseTree(bytes);
+    return root ? fromNode(root.get()) : nullptr;
+}
+
+namespace {
+
+// Reads a whole file of at most kMaxFileBytes and hands its bytes to `use`; nil when it cannot.
+// One read into a stack buffer covers every preference file; larger ones read on up to the cap.
+template <class Use>
+Ref<NSObject> withFileBytes(const std::string& hostPath, Use&& use) {
     const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
-    // One read into a stack buffer covers every preference file; larger ones read on up to the cap.
     char small[16384];
     std::string big;
     ssize_t n = ::read(fd, small, sizeof small);
-    size_t total = n > 0 ? static_cast<size_t>(n) : 0;
+    const size_t total = n > 0 ? static_cast<size_t>(n) : 0;
     if (n == static_cast<ssize_t>(sizeof small)) {
         big.assign(small, total);
         char chunk[65536];
@@ -171,7 +179,22 @@ Ref<NSObject> readFile(const std::string& hostPath) {
     }
     ::close(fd);
     if (n < 0) return nullptr;
-    return big.empty() ? parse(std::string_view(small, total)) : parse(big);
+    return use(big.empty() ? std::string_view(small, total) : std::string_view(big));
+}
+
+}  // namespace
+
+Ref<NSObject> readFile(const std::string& hostPath) {
+    return withFileBytes(hostPath, [](std::string_view bytes) { return parse(bytes); });
+}
+
+Ref<NSObject> readDictionaryValue(const std::string& hostPath, std::string_view key) {
+    return withFileBytes(hostPath, [key](std::string_view bytes) -> Ref<NSObject> {
+        Owned root = parseTree(bytes);
+        if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return nullptr;
+        plist_t value = plist_dict_get_item(root.get(), std::string(key).c_str());
+        return value ? fromNode(value) : nullptr;
+    });
 }
 
 std::optional<std::string> serialize(const NSObject* root, Format format) {

@@ -79,15 +79,12 @@ Method objc_class::lookupSlow(SEL sel, uint64_t epoch) const {
     return nullptr;
 }
 
-std::atomic<uint64_t>& objc_class::methodEpoch() {
-    static std::atomic<uint64_t> epoch{0};
-    return epoch;
-}
+std::atomic<uint64_t> objc_methodEpoch{0};
 
 bool objc_class::addMethod(SEL sel, IMP imp, const std::type_info& types) {
     if (methods_.count(sel)) return false;
     methods_.emplace(sel, objc_method{sel, imp, &types});
-    methodEpoch().fetch_add(1, std::memory_order_acq_rel);
+    objc_methodEpoch.fetch_add(1, std::memory_order_acq_rel);
     return true;
 }
 
@@ -96,7 +93,7 @@ IMP objc_class::setImplementation(SEL sel, IMP imp) {
     if (it == methods_.end()) return nullptr;
     IMP old = it->second.imp;
     it->second.imp = imp;
-    methodEpoch().fetch_add(1, std::memory_order_acq_rel);
+    objc_methodEpoch.fetch_add(1, std::memory_order_acq_rel);
     return old;
 }
 

@@ -20,6 +20,11 @@ Ref<NSObject> parse(std::string_view bytes);
 // oversized or malformed file.
 Ref<NSObject> readFile(const std::string& hostPath);
 
+// One value of the dictionary at the top of a property-list file: the whole file is parsed and
+// checked, but only that value becomes an object. Nil for a missing key or anything readFile refuses,
+// and when the top level is not a dictionary.
+Ref<NSObject> readDictionaryValue(const std::string& hostPath, std::string_view key);
+
 enum class Format { Binary, XML };
 // The encoded form of a value tree; nullopt when the tree holds something a property list cannot.
 std::optional<std::string> serialize(const NSObject* root, Format format);

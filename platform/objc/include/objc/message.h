@@ -23,7 +23,8 @@ public:
 template <class R, class... A>
 R (*checkedImp(Method m, Class cls, SEL sel))(id, SEL, A...) {
     using Fn = R (*)(id, SEL, A...);
-    if (m->types != &typeid(Fn) && *m->types != typeid(Fn)) signatureMismatch(cls, sel, *m->types, typeid(Fn));
+    if (m->types != &typeid(Fn) && *m->types != typeid(Fn)) [[unlikely]]
+        signatureMismatch(cls, sel, *m->types, typeid(Fn));
     return reinterpret_cast<Fn>(m->imp);
 }
 
@@ -35,9 +36,11 @@ struct Msg<R(A...)> {
     template <class... T>
     static R send(id self, SEL sel, T&&... args) {
         if (!self) return R();
-        Method m = self->isa()->lookup(sel);
-        if (!m) unrecognizedSelector(self, sel);
-        return checkedImp<R, A...>(m, self->isa(), sel)(self, sel, std::forward<T>(args)...);
+        const Class cls = self->isa();
+        Method m = cls->lookup(sel);
+        if (!m) [[unlikely]]
+            unrecognizedSelector(self, sel);
+        return checkedImp<R, A...>(m, cls, sel)(self, sel, std::forward<T>(args)...);
     }
     // [super sel]: starts the lookup at `cls` instead of the receiver's class.
     template <class... T>

@@ -25,6 +25,10 @@ struct objc_method {
 };
 using Method = const objc_method*;
 
+// Bumped on every method-table change in the process; a class's lookup cache is valid for one epoch.
+// Constant-initialised, so it is usable from any library's static initialisers.
+extern std::atomic<uint64_t> objc_methodEpoch;
+
 class objc_class {
 public:
     using Factory = NSObject* (*)();
@@ -46,9 +50,10 @@ public:
     Method ownMethod(SEL sel) const;
     // The method a message to an instance reaches: own table first, then the ancestors'.
     Method lookup(SEL sel) const {
-        const auto epoch = methodEpoch().load(std::memory_order_acquire);
-        auto& slot = cache_[slotOf(sel)];
-        if (cacheEpoch_ == epoch && slot.sel == sel) return slot.method;
+        const auto epoch = objc_methodEpoch.load(std::memory_order_relaxed);
+        const CacheSlot& slot = cache_[slotOf(sel)];
+        if (slot.sel == sel && cacheEpoch_ == epoch) [[likely]]
+            return slot.method;
         return lookupSlow(sel, epoch);
     }
 
@@ -57,8 +62,6 @@ public:
     // Swaps the implementation of an own method, returning the one it replaced.
     IMP setImplementation(SEL sel, IMP imp);
 
-    // Bumped on every method-table change in the process; a class's cache is valid for one epoch.
-    static std::atomic<uint64_t>& methodEpoch();
 
 private:
     struct CacheSlot {
