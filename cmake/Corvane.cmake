@@ -24,3 +24,9 @@ function(corvane_test name)
   target_link_libraries(${name} PRIVATE GTest::gtest_main ${T_LINKS})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ENVIRONMENT "CORVANE_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+
+# The device files the build stages (mirroring the device root), and the preference bundle among
+# them. Set here rather than in the folder that fills the bundle, so that every folder sees them
+# whatever order it is added in.
+set(CORVANE_DEVICE_FILES_DIR ${CMAKE_BINARY_DIR}/device-files)
+set(CORVANE_BUNDLE_DIR ${CORVANE_DEVICE_FILES_DIR}/Library/PreferenceBundles/Corvane.bundle)

@@ -1,6 +1,38 @@
 #include "Preferences/PSSpecifier.h"
 
+#include "objc/message.h"
+
 OBJC_IMPLEMENTATION(PSSpecifier)
+
+namespace {
+constexpr const char* kCellNames[] = {
+    "PSGroupCell",   "PSLinkCell",   "PSLinkListCell",   "PSListItemCell",   "PSTitleValueCell",
+    "PSSliderCell",  "PSSwitchCell", "PSStaticTextCell", "PSEditTextCell",   "PSSegmentCell",
+    "PSGiantIconCell", "PSGiantCell", "PSSecureEditTextCell", "PSButtonCell", "PSEditTextViewCell",
+};
+}  // namespace
+
+PSCellType PSCellTypeFromName(std::string_view name) {
+    for (int i = 0; i < static_cast<int>(std::size(kCellNames)); ++i)
+        if (name == kCellNames[i]) return static_cast<PSCellType>(i);
+    return PSGroupCell;
+}
+
+const char* PSCellNameFromType(PSCellType type) {
+    return type >= 0 && type < static_cast<int>(std::size(kCellNames)) ? kCellNames[type] : kCellNames[0];
+}
+
+Ref<NSObject> PSSpecifier::performGetter() {
+    if (!target_ || !getter_ || !target_->respondsToSelector(getter_)) return nullptr;
+    Ref<PSSpecifier> self = this;
+    return objc_msgSend<id(id)>(target_, getter_, static_cast<id>(this));
+}
+
+void PSSpecifier::performSetter(id value) {
+    if (!target_ || !setter_ || !target_->respondsToSelector(setter_)) return;
+    Ref<PSSpecifier> self = this;
+    objc_msgSend<void(id, id)>(target_, setter_, value, static_cast<id>(this));
+}
 
 Ref<PSSpecifier> PSSpecifier::preferenceSpecifierNamed(NSString* name, id target, SEL set, SEL get, Class detail,
                                                        PSCellType cell, Class edit) {

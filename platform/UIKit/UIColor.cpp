@@ -1,5 +1,7 @@
 #include "UIKit/UIColor.h"
 
+#include "UIKit/UIGraphics.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -42,3 +44,5 @@ std::string UIColor::description() const {
     std::snprintf(buf, sizeof buf, "UIColor(%g, %g, %g, %g)", rgba_[0], rgba_[1], rgba_[2], rgba_[3]);
     return buf;
 }
+
+void UIColor::setFill() const { CGContextSetRGBFillColor(UIGraphicsGetCurrentContext(), rgba_[0], rgba_[1], rgba_[2], rgba_[3]); }

@@ -39,14 +39,6 @@ std::vector<Ref<NSObject>>& autoreleaseStack() {
     return stack;
 }
 
-struct PoolState {
-    size_t depth = 0;
-};
-PoolState& poolState() {
-    static thread_local PoolState state;
-    return state;
-}
-
 }  // namespace
 
 objc_class::objc_class(std::string name, Class superclass, Factory factory, const void* image)
@@ -138,14 +130,20 @@ Class registerClass(const char* name, Class superclass, objc_class::Factory fact
 }
 
 id autorelease(id obj) {
-    if (!obj) return nullptr;
-    if (poolState().depth == 0) {
-        std::fprintf(stderr, "objc: %s autoreleased with no pool in place - just leaking\n", obj->className());
-        obj->retain();
-        return obj;
-    }
-    autoreleaseStack().emplace_back(obj);
+    // Outside any pool the object joins the thread's outermost level, released when the thread
+    // ends: hosts wrap their work in pools, and a stray caller keeps a valid result.
+    if (obj) autoreleaseStack().emplace_back(obj);
     return obj;
+}
+
+void sendAction(id target, SEL action, id sender) {
+    if (!target || !action) return;
+    Method m = target->isa()->lookup(action);
+    if (!m) unrecognizedSelector(target, action);
+    if (hasSignature<void()>(m)) return objc_msgSend<void()>(target, action);
+    if (hasSignature<void(id)>(m)) return objc_msgSend<void(id)>(target, action, sender);
+    throw MessageError(std::string("-[") + target->className() + " " + sel_getName(action) +
+                       "]: an action takes no argument or the sender, not " + demangle(*m->types));
 }
 
 void unrecognizedSelector(const NSObject* receiver, SEL sel) {
@@ -160,8 +158,24 @@ void signatureMismatch(Class cls, SEL sel, const std::type_info& implemented, co
 
 }  // namespace objc
 
+OBJC_IMPLEMENTATION(ClassObject)
+
+std::string ClassObject::description() const { return class_getName(cls_); }
+
+id objc_classAsObject(Class cls) {
+    if (!cls) return nullptr;
+    static std::unordered_map<Class, Ref<ClassObject>>* objects = new std::unordered_map<Class, Ref<ClassObject>>;
+    auto& slot = (*objects)[cls];
+    if (!slot) slot = make<ClassObject>(cls);
+    return slot;
+}
+
+Class objc_objectAsClass(const NSObject* o) {
+    auto* boxed = objc_cast<ClassObject>(o);
+    return boxed ? boxed->cls() : nullptr;
+}
+
 void* objc_autoreleasePoolPush() {
-    ++poolState().depth;
     return reinterpret_cast<void*>(autoreleaseStack().size() + 1);
 }
 
@@ -173,5 +187,4 @@ void objc_autoreleasePoolPop(void* token) {
         Ref<NSObject> last = std::move(stack.back());
         stack.pop_back();
     }
-    if (poolState().depth) --poolState().depth;
 }

@@ -2,11 +2,14 @@
 
 #include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
+#include "Foundation/NSBundle.h"
 #include "Foundation/NSData.h"
 #include "Foundation/NSDictionary.h"
+#include "Foundation/NSException.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
+#include "Foundation/NSURL.h"
 #include "Foundation/PropertyList.h"
 #include "objc/message.h"
 

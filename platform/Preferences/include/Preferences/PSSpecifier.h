@@ -27,6 +27,10 @@ enum PSCellType : int {
     PSEditTextViewCell = 14,
 };
 
+// The cell type of a cell name ("PSSwitchCell" is 6); PSGroupCell for a missing or unknown name.
+PSCellType PSCellTypeFromName(std::string_view name);
+const char* PSCellNameFromType(PSCellType type);
+
 class PSSpecifier : public NSObject {
     OBJC_INTERFACE(PSSpecifier, NSObject)
 
@@ -66,6 +70,11 @@ public:
     void setValues(NSArray* values, NSArray* titles);
     // The title shown for a value, or nil when the value is not one of the choices.
     NSString* titleForValue(const NSObject* value) const;
+
+    // The row's value: its getter sent by name to its target (nil without either).
+    Ref<NSObject> performGetter();
+    // Stores a value through the row's setter, sent by name to its target.
+    void performSetter(id value);
 
 private:
     Ref<NSString> name_;

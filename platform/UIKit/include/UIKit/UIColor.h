@@ -40,6 +40,9 @@ public:
     bool _isSimilarToColor(const UIColor* other, double tolerance) const;
 
 
+    // Makes the colour the fill colour of the current drawing context.
+    void setFill() const;
+
     std::string description() const override;
 
 private:

@@ -52,6 +52,26 @@ struct Msg<R(A...)> {
     }
 };
 
+// Whether a method was registered with the signature R(Args...), for callers that accept several
+// shapes (a control's action with or without the sender).
+template <class Sig>
+struct SignatureOf;
+template <class R, class... A>
+struct SignatureOf<R(A...)> {
+    static bool matches(Method m) {
+        using Fn = R (*)(id, SEL, A...);
+        return m && (m->types == &typeid(Fn) || *m->types == typeid(Fn));
+    }
+};
+template <class Sig>
+bool hasSignature(Method m) {
+    return SignatureOf<Sig>::matches(m);
+}
+
+// Sends a target-action message: `action` may take no argument or the sender, as UIKit allows.
+// Throws MessageError for any other shape and for a target that does not respond.
+void sendAction(id target, SEL action, id sender);
+
 }  // namespace objc
 
 template <class Sig, class... T>

@@ -93,6 +93,22 @@ bool class_respondsToSelector(Class cls, SEL sel);
 void* objc_autoreleasePoolPush();
 void objc_autoreleasePoolPop(void* token);
 
+// Classes are objects on the device. Where a Class must travel as an id (a row's "cellClass"
+// property), this object stands for it: one per class, for the life of the process.
+class ClassObject : public NSObject {
+    OBJC_INTERFACE(ClassObject, NSObject)
+
+public:
+    explicit ClassObject(Class cls) : cls_(cls) {}
+    Class cls() const { return cls_; }
+    std::string description() const override;
+
+private:
+    Class cls_;
+};
+id objc_classAsObject(Class cls);            // nil for nil
+Class objc_objectAsClass(const NSObject* o);  // nil unless `o` stands for a class
+
 // @selector(name), interned once per call site.
 #define SELECTOR(name) ([]() -> SEL { static const SEL s = sel_registerName(name); return s; }())
 

@@ -1,0 +1,15 @@
+#pragma once
+// Starting the app as a child of the launcher.
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace springboard {
+
+// Starts `app --root ROOT --serve` with the launcher's environment (which names the device root),
+// standard input and output on /dev/null and standard error shared. The child ends with SIGTERM if
+// the launcher dies, so no app outlives it. Returns the pid, or -1 when no process could be made.
+pid_t startApp(const std::string& app, const std::string& root);
+
+}  // namespace springboard

@@ -1,0 +1,75 @@
+#pragma once
+// A drawing context in CoreGraphics's shape, drawing with cairo into a bitmap. User space is in
+// points; images are drawn the CoreGraphics way, with their first row at the rectangle's maximum y,
+// so in a context whose y axis points down (a UIKit image context) they come out upside down unless
+// the caller flips the CTM first, exactly as on the device.
+
+#include <optional>
+#include <vector>
+#include <string>
+
+#include "CoreGraphics/CGGeometry.h"
+#include "CoreGraphics/CGImage.h"
+
+typedef struct _cairo cairo_t;
+
+enum CGBlendMode : int {
+    kCGBlendModeNormal = 0,
+    kCGBlendModeMultiply = 1,
+    kCGBlendModeScreen = 2,
+    kCGBlendModeClear = 16,
+    kCGBlendModeCopy = 17,
+    kCGBlendModeSourceIn = 18,
+    kCGBlendModeDestinationIn = 22,
+};
+
+enum CGPathDrawingMode : int { kCGPathFill = 0, kCGPathEOFill = 1, kCGPathStroke = 2, kCGPathFillStroke = 3 };
+
+class CGContext : public NSObject {
+    OBJC_INTERFACE(CGContext, NSObject)
+
+public:
+    // A context drawing into `image` at `scale` pixels per point, origin at the top left, y down.
+    CGContext(Ref<CGImage> image, CGFloat scale);
+    ~CGContext() override;
+
+    cairo_t* cairo() const { return cr_; }
+    CGImage* image() const { return image_; }
+    CGFloat scale() const { return scale_; }
+
+    // The graphics state the CG calls change besides cairo's own.
+    struct State {
+        double fill[4] = {0, 0, 0, 1};  // opaque black until set
+        double stroke[4] = {0, 0, 0, 1};
+        Ref<CGImage> mask;
+        double maskMatrix[6] = {1, 0, 0, 1, 0, 0};  // device space to mask pixels
+    };
+    State& state() { return states_.back(); }
+    void save();
+    void restore();
+
+private:
+    Ref<CGImage> image_;
+    CGFloat scale_;
+    cairo_t* cr_;
+    std::vector<State> states_{State{}};
+};
+using CGContextRef = CGContext*;
+
+void CGContextSaveGState(CGContextRef c);
+void CGContextRestoreGState(CGContextRef c);
+void CGContextTranslateCTM(CGContextRef c, CGFloat tx, CGFloat ty);
+void CGContextScaleCTM(CGContextRef c, CGFloat sx, CGFloat sy);
+void CGContextSetBlendMode(CGContextRef c, CGBlendMode mode);
+void CGContextSetRGBFillColor(CGContextRef c, CGFloat r, CGFloat g, CGFloat b, CGFloat a);
+void CGContextSetRGBStrokeColor(CGContextRef c, CGFloat r, CGFloat g, CGFloat b, CGFloat a);
+void CGContextSetLineWidth(CGContextRef c, CGFloat width);
+void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image);
+// Limits later painting to where `mask` covers, in proportion to its alpha.
+void CGContextClipToMask(CGContextRef c, CGRect rect, CGImageRef mask);
+void CGContextAddRect(CGContextRef c, CGRect rect);
+void CGContextAddEllipseInRect(CGContextRef c, CGRect rect);
+void CGContextAddRoundedRect(CGContextRef c, CGRect rect, CGFloat radius);
+void CGContextDrawPath(CGContextRef c, CGPathDrawingMode mode);
+void CGContextFillRect(CGContextRef c, CGRect rect);
+void CGContextFillEllipseInRect(CGContextRef c, CGRect rect);

@@ -1,0 +1,46 @@
+#pragma once
+// The mail composer. A device can send mail when it has a mail account: the device file
+// "/var/mobile/Library/Mail/Accounts.plist" holding a non-empty "Accounts" array.
+
+#include <string>
+#include <vector>
+
+#include "UIKit/UIViewController.h"
+
+enum MFMailComposeResult : int {
+    MFMailComposeResultCancelled = 0,
+    MFMailComposeResultSaved = 1,
+    MFMailComposeResultSent = 2,
+    MFMailComposeResultFailed = 3,
+};
+
+class MFMailComposeViewController : public UIViewController {
+    OBJC_INTERFACE(MFMailComposeViewController, UIViewController)
+
+public:
+    MFMailComposeViewController() = default;
+    static bool canSendMail();
+
+    id mailComposeDelegate() const { return delegate_; }
+    void setMailComposeDelegate(id delegate) { delegate_ = delegate; }
+    const std::string& subject() const { return subject_; }
+    void setSubject(std::string subject) { subject_ = std::move(subject); }
+    const std::string& messageBody() const { return body_; }
+    bool isHTML() const { return isHTML_; }
+    void setMessageBody(std::string body, bool isHTML) {
+        body_ = std::move(body);
+        isHTML_ = isHTML;
+    }
+    const std::vector<std::string>& toRecipients() const { return recipients_; }
+    void setToRecipients(std::vector<std::string> recipients) { recipients_ = std::move(recipients); }
+
+    // The user finished: tells the delegate through mailComposeController:didFinishWithResult:error:
+    // (sent by name, when the delegate responds to it). The delegate dismisses the composer.
+    void finishWithResult(MFMailComposeResult result);
+
+private:
+    id delegate_ = nullptr;  // not owned
+    std::string subject_, body_;
+    bool isHTML_ = false;
+    std::vector<std::string> recipients_;
+};

@@ -1,0 +1,61 @@
+#include "Preferences/PSTableCell.h"
+
+#include "Foundation/NSNumber.h"
+#include "UIKit/UIImage.h"
+
+OBJC_IMPLEMENTATION(PSTableCell)
+OBJC_IMPLEMENTATION(PSControlTableCell)
+OBJC_IMPLEMENTATION(PSSwitchTableCell,
+    objc::method("controlChanged:", [](id self, SEL, id) { static_cast<PSSwitchTableCell*>(self)->controlChanged(); }))
+
+void PSTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier) {
+    setSpecifier(specifier);
+    if (!specifier) return;
+    titleTextLabel()->setText(specifier->name() ? specifier->name()->str() : "");
+    if (auto* icon = objc_cast<UIImage>(specifier->propertyForKey("iconImage"))) imageView()->setImage(icon);
+    switch (specifier->cellType()) {
+        case PSLinkListCell: {
+            Ref<NSObject> value = specifier->performGetter();
+            NSString* title = specifier->titleForValue(value);
+            detailTextLabel()->setText(title ? title->str() : "");
+            setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
+            break;
+        }
+        case PSLinkCell:
+            if (specifier->detailControllerClass()) setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
+            break;
+        default:
+            break;
+    }
+}
+
+void PSControlTableCell::setControl(UIControl* control) {
+    if (control_) control_->removeFromSuperview();
+    control_ = control;
+    if (control_) contentView()->addSubview(control_);
+}
+
+UITableViewCell* PSSwitchTableCell::initWithStyle(UITableViewCellStyle style, const std::string& reuseIdentifier) {
+    if (!PSControlTableCell::initWithStyle(style, reuseIdentifier)) return nullptr;
+    auto toggle = make<UISwitch>();
+    toggle->setFrame(CGRectMake(frame().size.width - 66, 6.5, 51, 31));
+    toggle->addTarget(this, SELECTOR("controlChanged:"), UIControlEventValueChanged);
+    setControl(toggle);
+    return this;
+}
+
+void PSSwitchTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier) {
+    PSControlTableCell::refreshCellContentsWithSpecifier(specifier);
+    if (!specifier || !switchControl()) return;
+    Ref<NSObject> value = specifier->performGetter();
+    auto* number = objc_cast<NSNumber>(value.get());
+    switchControl()->setOn(number && number->boolValue());
+}
+
+Ref<NSObject> PSSwitchTableCell::controlValue() const {
+    return switchControl() ? NSNumber::numberWithBool(switchControl()->isOn()) : nullptr;
+}
+
+void PSSwitchTableCell::controlChanged() {
+    if (PSSpecifier* row = specifier()) row->performSetter(controlValue());
+}

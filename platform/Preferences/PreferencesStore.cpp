@@ -1,0 +1,147 @@
+#include "Preferences/PreferencesStore.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include "Foundation/AtomicFile.h"
+#include "Foundation/DevicePath.h"
+#include "Foundation/JSON.h"
+#include "Foundation/NSLog.h"
+#include "Foundation/PropertyList.h"
+
+namespace {
+
+constexpr std::string_view kPreferencesDirectory = "/var/mobile/Library/Preferences/";
+
+std::string directoryOf(const std::string& file) { return file.substr(0, file.find_last_of('/')); }
+
+// Holds an exclusive flock on a lock file for its lifetime. The lock file is never removed: removing
+// it would let two writers lock two different files.
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+            if (errno == EINTR) continue;
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~ExclusiveLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    }
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+    explicit operator bool() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+enum class ReadOutcome { Missing, Read, Failed };
+
+// The file's bytes, up to one byte past the property-list size cap (enough to refuse it).
+ReadOutcome readBytes(const std::string& file, std::string& bytes) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+    char chunk[16384];
+    ssize_t n = 0;
+    while (bytes.size() <= plist::kMaxFileBytes) {
+        n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+    const int error = errno;
+    ::close(fd);
+    errno = error;  // for the caller's message
+    return n < 0 ? ReadOutcome::Failed : ReadOutcome::Read;
+}
+
+// The dictionary to change: the file's, or an empty one when there is none or the file was corrupt
+// (then moved aside). nullopt when the file cannot be read or moved, so nothing is lost by writing.
+std::optional<Ref<NSMutableDictionary>> loadForUpdate(const std::string& file) {
+    std::string bytes;
+    switch (readBytes(file, bytes)) {
+        case ReadOutcome::Missing: return make<NSMutableDictionary>();
+        case ReadOutcome::Failed:
+            NSLog("Preferences: cannot read %s (%s); nothing stored", file.c_str(), std::strerror(errno));
+            return std::nullopt;
+        case ReadOutcome::Read: break;
+    }
+    Ref<NSObject> root = plist::parse(bytes);
+    if (auto* dictionary = objc_cast<NSDictionary>(root.get())) return make<NSMutableDictionary>(dictionary->entries());
+    const std::string aside = file + ".corrupt";
+    if (::rename(file.c_str(), aside.c_str()) != 0) {
+        NSLog("Preferences: %s is not a property-list dictionary and cannot be moved aside (%s); nothing stored",
+              file.c_str(), std::strerror(errno));
+        return std::nullopt;
+    }
+    NSLog("Preferences: %s is not a property-list dictionary; kept as %s, starting afresh", file.c_str(), aside.c_str());
+    return make<NSMutableDictionary>();
+}
+
+bool refuseDomain(std::string_view domain) {
+    if (PreferencesStore::isValidDomain(domain)) return false;
+    NSLog("Preferences: domain %s names no preference file; ignored", json::quoted(domain).c_str());
+    return true;
+}
+
+}  // namespace
+
+bool PreferencesStore::isValidDomain(std::string_view domain) {
+    return !domain.empty() && domain.find('/') == std::string_view::npos &&
+           domain.find("..") == std::string_view::npos && domain.find('\0') == std::string_view::npos;
+}
+
+std::string PreferencesStore::pathForDomain(std::string_view domain) {
+    if (!isValidDomain(domain)) return {};
+    return std::string(kPreferencesDirectory) + std::string(domain) + ".plist";
+}
+
+Ref<NSDictionary> PreferencesStore::readPreferences(std::string_view domain) {
+    if (refuseDomain(domain)) return nullptr;
+    Ref<NSDictionary> stored = NSDictionary::dictionaryWithContentsOfFile(pathForDomain(domain));
+    return stored ? stored : make<NSDictionary>();
+}
+
+Ref<NSObject> PreferencesStore::readPreferenceValue(std::string_view domain, std::string_view key) {
+    Ref<NSDictionary> stored = readPreferences(domain);
+    return stored ? Ref<NSObject>(stored->objectForKey(key)) : nullptr;
+}
+
+bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_view key, id value) {
+    if (refuseDomain(domain)) return false;
+    if (key.empty()) {
+        NSLog("Preferences: empty key in domain %s; nothing stored", json::quoted(domain).c_str());
+        return false;
+    }
+    if (value && !plist::serialize(value, plist::Format::Binary)) {
+        NSLog("Preferences: the value for %s is not a property-list value; nothing stored", json::quoted(key).c_str());
+        return false;
+    }
+    const std::string file = device::resolve(pathForDomain(domain));
+    if (!device::makeDirectories(directoryOf(file))) {
+        NSLog("Preferences: cannot create %s (%s); nothing stored", directoryOf(file).c_str(), std::strerror(errno));
+        return false;
+    }
+    ExclusiveLock lock(file + ".lock");
+    if (!lock) {
+        NSLog("Preferences: cannot lock %s.lock (%s); nothing stored", file.c_str(), std::strerror(errno));
+        return false;
+    }
+    auto values = loadForUpdate(file);
+    if (!values) return false;
+    (*values)->setObject(value, key);
+    auto bytes = plist::serialize(values->get(), plist::Format::Binary);
+    if (!bytes || !device::writeFileAtomically(file, *bytes)) {
+        NSLog("Preferences: cannot write %s (%s); nothing stored", file.c_str(), std::strerror(errno));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// A settings page: its rows (specifiers), a table of cells built from them, taps, and the default
+// setter and getter that keep a row's value in its preference domain.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Foundation/NSArray.h"
+#include "Foundation/NSBundle.h"
+#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSTableCell.h"
+#include "UIKit/UINavigationController.h"
+#include "UIKit/UITableView.h"
+
+class PSListController : public UIViewController {
+    OBJC_INTERFACE(PSListController, UIViewController)
+
+public:
+    PSListController() = default;
+
+    // The page's rows; here the cached list as it stands (nil until something fills it).
+    virtual NSArray* specifiers() { return _specifiers; }
+    void setSpecifiers(NSArray* specifiers);
+    // Rows from the framework's own property list "<name>.plist" in the page's bundle: a dictionary
+    // whose "items" array holds one row dictionary each. Empty (with one log line) when the file is
+    // missing or not such a list.
+    Ref<NSMutableArray> loadSpecifiersFromPlistName(const std::string& name, id target);
+
+    NSBundle* bundle() const;
+    UITableView* table();
+    // The pane's navigation root, which presents sheets.
+    UIViewController* rootController() const { return rootController_ ? rootController_ : navigationController(); }
+    void setRootController(UIViewController* root) { rootController_ = root; }
+    PSListController* parentController() const { return parentController_; }
+    void setParentController(PSListController* parent) { parentController_ = parent; }
+    // The row that opened this page, if any.
+    PSSpecifier* specifier() const { return specifier_; }
+    void setSpecifier(PSSpecifier* specifier) { specifier_ = specifier; }
+    // The opening row's name, else the page's title.
+    virtual std::string navigationTitle();
+
+    void loadView() override;
+    void viewWillAppear(bool animated) override;
+
+    // Stores the value under the row's "key" in the domain its "defaults" names, then posts its
+    // "PostNotification" when it has a non-empty one and the value was stored.
+    virtual void setPreferenceValue(id value, PSSpecifier* specifier);
+    // The stored value, or the row's "default" while none is stored.
+    virtual Ref<NSObject> readPreferenceValue(PSSpecifier* specifier);
+
+    // The table as the user sees it: one entry per specifier, groups included.
+    size_t rowCount();
+    PSSpecifier* specifierAtRow(size_t row);
+    // The row's cell; nil for a group (which is a header, not a cell) or a row out of range.
+    UITableViewCell* cellAtRow(size_t row);
+    // "height" when the row has one, else 44.
+    double heightOfRow(size_t row);
+    // What tapping the row does: push its detail page, send its action, flip its switch. False
+    // when the row opens nothing.
+    virtual bool tapRow(size_t row);
+    // Shows every row's current value again.
+    void reloadCells();
+
+    // Hosts watch storing through this: domain, key, value, after a value was stored.
+    using StorageObserver = std::function<void(const std::string& domain, const std::string& key, id value)>;
+    static void setStorageObserver(StorageObserver observer);
+
+protected:
+    Ref<NSArray> _specifiers;
+
+private:
+    void buildCells();
+    Ref<UITableViewCell> makeCell(PSSpecifier* specifier);
+    std::vector<Ref<UITableViewCell>> cells_;
+    bool cellsBuilt_ = false;
+    UIViewController* rootController_ = nullptr;
+    PSListController* parentController_ = nullptr;
+    Ref<PSSpecifier> specifier_;
+};
+
+// The page a choice row opens: one group, then one row per choice, the current one checked.
+class PSListItemsController : public PSListController {
+    OBJC_INTERFACE(PSListItemsController, PSListController)
+
+public:
+    PSListItemsController() = default;
+    NSArray* specifiers() override;
+    // Picking a choice stores its value through the opening row's setter and moves the check.
+    bool tapRow(size_t row) override;
+    void viewWillAppear(bool animated) override;
+
+private:
+    void updateChecks();
+};

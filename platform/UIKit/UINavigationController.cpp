@@ -1,0 +1,74 @@
+#include "UIKit/UINavigationController.h"
+
+#include "UIKit/UIScreen.h"
+
+OBJC_IMPLEMENTATION(UINavigationController)
+
+Ref<UINavigationController> UINavigationController::initWithRootViewController(UIViewController* root) {
+    auto nav = make<UINavigationController>();
+    if (root) {
+        root->setNavigationController(nav);
+        nav->stack_.emplace_back(root);
+    }
+    return nav;
+}
+
+void UINavigationController::loadView() {
+    auto container = make<UIView>(UIScreen::mainScreen()->bounds());
+    container->addSubview(bar_);
+    setView(container);
+}
+
+UIViewController* UINavigationController::topViewController() const {
+    return stack_.empty() ? nullptr : stack_.back().get();
+}
+
+UIViewController* UINavigationController::visibleController() {
+    UIViewController* top = topViewController();
+    return top ? top : this;
+}
+
+// The top controller's view sits in the container, so views inside it inherit the container's tint.
+void UINavigationController::showTopView() {
+    UIView* container = view();
+    for (const auto& child : std::vector<Ref<UIView>>(container->subviews()))
+        if (child.get() != bar_.get()) child->removeFromSuperview();
+    if (UIViewController* top = topViewController()) container->addSubview(top->view());
+}
+
+void UINavigationController::show() {
+    UIViewController* top = topViewController();
+    if (!top) return;
+    top->view();
+    showTopView();
+    top->viewWillAppear(false);
+    top->viewDidAppear(false);
+}
+
+void UINavigationController::pushViewController(UIViewController* controller, bool animated) {
+    if (!controller || controller->navigationController()) return;
+    Ref<UIViewController> keep = controller;
+    UIViewController* old = topViewController();
+    controller->setNavigationController(this);
+    controller->view();
+    stack_.push_back(keep);
+    if (old) old->viewWillDisappear(animated);
+    controller->viewWillAppear(animated);
+    showTopView();
+    if (old) old->viewDidDisappear(animated);
+    controller->viewDidAppear(animated);
+}
+
+Ref<UIViewController> UINavigationController::popViewControllerAnimated(bool animated) {
+    if (stack_.size() < 2) return nullptr;
+    Ref<UIViewController> gone = stack_.back();
+    stack_.pop_back();
+    UIViewController* top = topViewController();
+    gone->viewWillDisappear(animated);
+    top->viewWillAppear(animated);
+    showTopView();
+    gone->viewDidDisappear(animated);
+    top->viewDidAppear(animated);
+    gone->setNavigationController(nullptr);
+    return gone;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Controls with target-action per control event. Targets are not owned.
+
+#include <map>
+#include <vector>
+
+#include "UIKit/UIImage.h"
+#include "UIKit/UIView.h"
+
+enum UIControlEvents : unsigned long {
+    UIControlEventTouchDown = 1 << 0,
+    UIControlEventTouchUpInside = 1 << 6,
+    UIControlEventValueChanged = 1 << 12,
+};
+
+enum UIControlState : unsigned long {
+    UIControlStateNormal = 0,
+    UIControlStateHighlighted = 1 << 0,
+    UIControlStateDisabled = 1 << 1,
+    UIControlStateSelected = 1 << 2,
+};
+
+class UIControl : public UIView {
+    OBJC_INTERFACE(UIControl, UIView)
+
+public:
+    UIControl() = default;
+    explicit UIControl(CGRect frame) : UIView(frame) {}
+
+    void addTarget(id target, SEL action, unsigned long events);
+    void removeTarget(id target, SEL action, unsigned long events);
+    // Sends each action registered for any of `events`, in the order they were added.
+    void sendActionsForControlEvents(unsigned long events);
+    struct Action {
+        id target;
+        SEL action;
+        unsigned long events;
+    };
+    const std::vector<Action>& actions() const { return actions_; }
+
+private:
+    std::vector<Action> actions_;
+};
+
+enum UIButtonType : NSInteger { UIButtonTypeCustom = 0, UIButtonTypeSystem = 1 };
+
+class UIButton : public UIControl {
+    OBJC_INTERFACE(UIButton, UIControl)
+
+public:
+    UIButton() = default;
+    static Ref<UIButton> buttonWithType(UIButtonType type);
+
+    UIImage* backgroundImageForState(UIControlState state) const;
+    void setBackgroundImage(UIImage* image, UIControlState state);
+    bool showsTouchWhenHighlighted() const { return showsTouch_; }
+    void setShowsTouchWhenHighlighted(bool shows) { showsTouch_ = shows; }
+    UIButtonType buttonType() const { return type_; }
+
+private:
+    UIButtonType type_ = UIButtonTypeCustom;
+    std::map<unsigned long, Ref<UIImage>> backgrounds_;
+    bool showsTouch_ = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// Offscreen image contexts: a stack per process; the top one is the current context.
+
+#include "CoreGraphics/CGContext.h"
+#include "UIKit/UIImage.h"
+
+// Opens a context of `size` points at `scale` (0: the main screen's), origin top left, y down. A zero
+// size opens no context: drawing then does nothing and the image taken is nil.
+void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale);
+CGContextRef UIGraphicsGetCurrentContext();
+Ref<UIImage> UIGraphicsGetImageFromCurrentImageContext();
+void UIGraphicsEndImageContext();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "UIKit/UIImage.h"
+#include "UIKit/UIView.h"
+
+class UIImageView : public UIView {
+    OBJC_INTERFACE(UIImageView, UIView)
+
+public:
+    UIImageView() = default;
+    // Sized to the image's point size at the origin; a nil image gives an empty frame.
+    explicit UIImageView(UIImage* image);
+
+    UIImage* image() const { return image_; }
+    // Keeps the frame: the picture is scaled into it when drawn.
+    void setImage(UIImage* image) { image_ = image; }
+
+private:
+    Ref<UIImage> image_;
+};

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "DeviceRoot.h"
+#include "UIKit/UIFont.h"
+#include "UIKit/UIGraphics.h"
+#include "UIKit/UIImage.h"
+
+namespace fs = std::filesystem;
+using Pixel = std::array<uint8_t, 4>;
+
+namespace {
+
+// Writes a w x h PNG filled with one colour.
+void writePNG(const std::string& path, int w, int h, double r, double g, double b) {
+    UIGraphicsBeginImageContextWithOptions(CGSizeMake(w, h), false, 1);
+    CGContextSetRGBFillColor(UIGraphicsGetCurrentContext(), r, g, b, 1);
+    CGContextFillRect(UIGraphicsGetCurrentContext(), CGRectMake(0, 0, w, h));
+    ASSERT_TRUE(UIGraphicsGetImageFromCurrentImageContext()->CGImage()->writePNG(path));
+    UIGraphicsEndImageContext();
+}
+
+}  // namespace
+
+TEST(UIImage, PrefersTheDoubleScaleFileAndFallsBackToThePlainOne) {
+    testing_support::DeviceRoot dir;
+    writePNG(dir.path() + "/icon.png", 29, 29, 1, 0, 0);
+    writePNG(dir.path() + "/icon@2x.png", 58, 58, 0, 0, 1);
+    writePNG(dir.path() + "/plain.png", 10, 8, 0, 1, 0);
+    auto icon = UIImage::imageNamed("icon.png", dir.path());
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->scale(), 2);
+    EXPECT_EQ(icon->size().width, 29);
+    EXPECT_EQ(icon->CGImage()->pixel(5, 5), (Pixel{0, 0, 255, 255}));
+    auto plain = UIImage::imageNamed("plain", dir.path());
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->scale(), 1);
+    EXPECT_EQ(plain->size().height, 8);
+    EXPECT_EQ(UIImage::imageNamed("missing.png", dir.path()), nullptr);
+    EXPECT_EQ(UIImage::imageNamed("../icon.png", dir.path()), nullptr);
+    std::ofstream(dir.path() + "/corrupt.png") << "\x89PNG not really";
+    EXPECT_EQ(UIImage::imageNamed("corrupt.png", dir.path()), nullptr);
+}
+
+TEST(CGContext, DrawsImagesTheCoreGraphicsWayUpsideDownInAFlippedContext) {
+    // Top row red, the rest transparent.
+    UIGraphicsBeginImageContextWithOptions(CGSizeMake(4, 4), false, 1);
+    CGContextSetRGBFillColor(UIGraphicsGetCurrentContext(), 1, 0, 0, 1);
+    CGContextFillRect(UIGraphicsGetCurrentContext(), CGRectMake(0, 0, 4, 1));
+    Ref<UIImage> source = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
+    EXPECT_EQ(source->CGImage()->pixel(0, 0), (Pixel{255, 0, 0, 255}));
+
+    UIGraphicsBeginImageContextWithOptions(CGSizeMake(4, 4), false, 1);
+    CGContextDrawImage(UIGraphicsGetCurrentContext(), CGRectMake(0, 0, 4, 4), source->CGImage());
+    Ref<UIImage> drawn = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
+    EXPECT_EQ(drawn->CGImage()->pixel(0, 3), (Pixel{255, 0, 0, 255})) << "first row lands at the bottom";
+    EXPECT_EQ(drawn->CGImage()->pixel(0, 0), (Pixel{0, 0, 0, 0}));
+}
+
+TEST(UIFont, KnowsTheHelveticaFamiliesByBothNamesAndNothingElse) {
+    auto light = UIFont::fontWithName("HelveticaNeue-Light", 48);
+    ASSERT_TRUE(light);
+    EXPECT_EQ(light->pointSize(), 48);
+    EXPECT_EQ(light->familyName(), "Helvetica Neue");
+    auto full = UIFont::fontWithName("Helvetica Light", 30);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->fontName(), "Helvetica-Light");
+    EXPECT_EQ(full->weight(), UIFont::Weight::Light);
+    EXPECT_TRUE(UIFont::fontWithName("HelveticaNeue", 21));
+    EXPECT_TRUE(UIFont::fontWithName("Helvetica", 15));
+    EXPECT_TRUE(UIFont::fontWithName("HelveticaNeue-UltraLight", 10));
+    EXPECT_EQ(UIFont::fontWithName("Comic Sans", 12), nullptr);
+    EXPECT_EQ(UIFont::fontWithName("helveticaneue", 12), nullptr);
+}

@@ -1,0 +1,196 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Foundation/NSArray.h"
+#include "Foundation/NSNumber.h"
+#include "Foundation/NSURL.h"
+#include "Preferences/PreferencesStore.h"
+#include "ScratchDevice.h"
+
+namespace {
+
+constexpr const char* kDomain = "com.qelmor.corvane";
+constexpr const char* kFile = "/var/mobile/Library/Preferences/com.qelmor.corvane.plist";
+
+bool isBinaryPlist(const std::string& bytes) { return bytes.starts_with("bplist00"); }
+
+int intOf(const NSObject* value) {
+    auto* number = objc_cast<NSNumber>(value);
+    return number ? number->intValue() : -1;
+}
+
+// Runs `body` in a child process; its result is the child's exit status.
+template <class Body>
+pid_t spawn(Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(body());
+    return pid;
+}
+
+int waitFor(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+class PreferencesStoreTest : public ::testing::Test {
+protected:
+    ScratchDevice device;
+};
+
+}  // namespace
+
+TEST_F(PreferencesStoreTest, StoredValuesReadBackFromABinaryFileInNewDirectories) {
+    EXPECT_FALSE(device.exists("/var"));
+    EXPECT_EQ(PreferencesStore::readPreferenceValue(kDomain, "kVoice"), nullptr);
+    EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 0u);
+
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kVoice", NSNumber::numberWithBool(true)));
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "fgc", NSNumber::numberWithInteger(4)));
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "name", NSString::string("Corvane")));
+    EXPECT_TRUE(isBinaryPlist(device.read(kFile)));
+
+    Ref<NSObject> stored = PreferencesStore::readPreferenceValue(kDomain, "kVoice");
+    auto* voice = objc_cast<NSNumber>(stored.get());
+    ASSERT_NE(voice, nullptr);
+    EXPECT_EQ(voice->kind(), NSNumber::Kind::Boolean);
+    EXPECT_TRUE(voice->boolValue());
+    EXPECT_EQ(intOf(PreferencesStore::readPreferenceValue(kDomain, "fgc")), 4);
+    // What other readers of the file see, too.
+    auto onDisk = NSDictionary::dictionaryWithContentsOfFile(kFile);
+    ASSERT_NE(onDisk, nullptr);
+    EXPECT_EQ(onDisk->count(), 3u);
+    EXPECT_EQ(objc_cast<NSString>(onDisk->objectForKey("name"))->str(), "Corvane");
+
+    // Replacing and removing one key leaves the others alone.
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "fgc", NSNumber::numberWithInteger(7)));
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "name", nullptr));
+    EXPECT_EQ(intOf(PreferencesStore::readPreferenceValue(kDomain, "fgc")), 7);
+    EXPECT_EQ(PreferencesStore::readPreferenceValue(kDomain, "name"), nullptr);
+    EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 2u);
+    // Only the file and its lock file are left: no temporary files.
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(device.host("/var/mobile/Library/Preferences")))
+        ++entries;
+    EXPECT_EQ(entries, 2u);
+}
+
+TEST_F(PreferencesStoreTest, AnXmlFileWrittenBySomeoneElseIsKeptAndRewrittenBinary) {
+    device.writePlist(kFile,
+                      NSDictionary::dictionaryWithObjectsAndKeys({{"bgc", NSNumber::numberWithInteger(13)},
+                                                                  {"tab", NSNumber::numberWithBool(true)}}),
+                      plist::Format::XML);
+    EXPECT_EQ(intOf(PreferencesStore::readPreferenceValue(kDomain, "bgc")), 13);
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "call", NSNumber::numberWithInteger(8)));
+    EXPECT_TRUE(isBinaryPlist(device.read(kFile)));
+    EXPECT_EQ(intOf(PreferencesStore::readPreferenceValue(kDomain, "bgc")), 13);
+    EXPECT_EQ(intOf(PreferencesStore::readPreferenceValue(kDomain, "call")), 8);
+    EXPECT_TRUE(objc_cast<NSNumber>(PreferencesStore::readPreferenceValue(kDomain, "tab").get())->boolValue());
+}
+
+TEST_F(PreferencesStoreTest, DomainsThatNameNoFileStoreNothing) {
+    for (const std::string& domain : std::vector<std::string>{"", "a/b", "..", "../com.qelmor.corvane", "com..x", "/etc/passwd",
+                                     std::string("com\0x", 5)}) {
+        EXPECT_FALSE(PreferencesStore::isValidDomain(domain));
+        EXPECT_EQ(PreferencesStore::pathForDomain(domain), "");
+        EXPECT_FALSE(PreferencesStore::setPreferenceValue(domain, "k", NSNumber::numberWithBool(true)));
+        EXPECT_EQ(PreferencesStore::readPreferenceValue(domain, "k"), nullptr);
+        EXPECT_EQ(PreferencesStore::readPreferences(domain), nullptr);
+    }
+    EXPECT_FALSE(device.exists("/var"));
+    EXPECT_FALSE(device.exists("/var/mobile/Library/com.qelmor.corvane.plist"));
+    EXPECT_TRUE(std::filesystem::is_empty(device.root()));
+    EXPECT_TRUE(PreferencesStore::isValidDomain(".GlobalPreferences"));
+}
+
+TEST_F(PreferencesStoreTest, RefusesEmptyKeysAndValuesNoPropertyListHolds) {
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+    const std::string before = device.read(kFile);
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "", NSNumber::numberWithBool(true)));
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "url", NSURL::URLWithString("tweetbot:")));
+    EXPECT_EQ(device.read(kFile), before);
+}
+
+TEST_F(PreferencesStoreTest, ACorruptFileIsKeptAsideNotDestroyed) {
+    for (const std::string& garbage : std::vector<std::string>{"this is no property list", "",
+                                       *plist::serialize(NSArray::arrayWithObjects({NSString::string("x")}),
+                                                         plist::Format::XML)}) {
+        device.write(kFile, garbage);
+        ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kStatus", NSNumber::numberWithBool(true)));
+        EXPECT_EQ(device.read(std::string(kFile) + ".corrupt"), garbage);
+        auto stored = PreferencesStore::readPreferences(kDomain);
+        EXPECT_EQ(stored->count(), 1u);
+        EXPECT_NE(stored->objectForKey("kStatus"), nullptr);
+    }
+}
+
+TEST_F(PreferencesStoreTest, AFileThatCannotBeReadIsLeftAloneAndNothingStored) {
+    // A directory where the file should be: it opens but reads fail.
+    std::filesystem::create_directories(device.host(kFile));
+    device.write(std::string(kFile) + "/inside", "keep me");
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+    EXPECT_TRUE(std::filesystem::is_directory(device.host(kFile)));
+    EXPECT_EQ(device.read(std::string(kFile) + "/inside"), "keep me");
+    EXPECT_FALSE(device.exists(std::string(kFile) + ".corrupt"));
+}
+
+TEST_F(PreferencesStoreTest, AReaderInAnotherProcessNeverSeesAHalfWrittenFile) {
+    constexpr int kRewrites = 2000;
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "n", NSString::string("")));
+    int done[2];
+    ASSERT_EQ(::pipe(done), 0);
+    const std::string file = device.host(kFile);
+    const pid_t reader = spawn([&] {
+        ::close(done[1]);
+        ::fcntl(done[0], F_SETFL, O_NONBLOCK);
+        int reads = 0;
+        char byte;
+        while (::read(done[0], &byte, 1) < 0) {  // EOF once the writer has finished
+            Ref<NSObject> root = plist::readFile(file);
+            auto* values = objc_cast<NSDictionary>(root.get());
+            if (!values || !objc_cast<NSString>(values->objectForKey("n"))) return 1;
+            ++reads;
+        }
+        return reads > 0 ? 0 : 2;
+    });
+    ::close(done[0]);
+    bool stored = true;
+    // The size changes with every rewrite, so a torn file cannot pass for a whole one.
+    for (int i = 1; i <= kRewrites && stored; ++i)
+        stored = PreferencesStore::setPreferenceValue(kDomain, "n", NSString::string(std::string(i % 97 * 40, 'x')));
+    ::close(done[1]);
+    EXPECT_EQ(waitFor(reader), 0) << "1: a read found no whole dictionary; 2: the reader never read";
+    EXPECT_TRUE(stored);
+    Ref<NSObject> value = PreferencesStore::readPreferenceValue(kDomain, "n");
+    auto* last = objc_cast<NSString>(value.get());
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->length(), size_t{kRewrites % 97 * 40});
+}
+
+TEST_F(PreferencesStoreTest, TwoWriterProcessesLoseNothing) {
+    constexpr int kWrites = 300;
+    auto writer = [](char prefix) {
+        return [prefix] {
+            for (int i = 0; i < kWrites; ++i)
+                if (!PreferencesStore::setPreferenceValue(kDomain, prefix + std::to_string(i), NSNumber::numberWithInteger(i)))
+                    return 1;
+            return 0;
+        };
+    };
+    const pid_t a = spawn(writer('a'));
+    const pid_t b = spawn(writer('b'));
+    EXPECT_EQ(waitFor(a), 0);
+    EXPECT_EQ(waitFor(b), 0);
+    auto stored = PreferencesStore::readPreferences(kDomain);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->count(), 2u * kWrites);
+    for (const char prefix : {'a', 'b'})
+        for (int i = 0; i < kWrites; ++i)
+            EXPECT_EQ(intOf(stored->objectForKey(prefix + std::to_string(i))), i) << prefix << i;
+}
