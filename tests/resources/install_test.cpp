@@ -1,0 +1,51 @@
+// Installing the device component lays the bundle and the entry out where the Settings app and
+// PreferenceLoader look for them, byte for byte as staged in the build tree.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "DeviceRoot.h"
+#include "ResourcePaths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(DeviceInstall, PlacesTheBundleAndTheEntryUnderTheDeviceRoot) {
+    testing_support::DeviceRoot root;
+    const auto result = testing_support::run({CORVANE_CMAKE_COMMAND, "--install", CORVANE_BUILD_TREE, "--component",
+                                              "device", "--prefix", root.path()});
+    ASSERT_EQ(result.status, 0) << result.out << result.err;
+
+    const fs::path staged = resources::deviceFiles();
+    const fs::path bundle = fs::path(resources::bundleDir());
+    int checked = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(bundle)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string devicePath = "/" + fs::relative(entry.path(), staged).string();
+        SCOPED_TRACE(devicePath);
+        ASSERT_TRUE(root.exists(devicePath));
+        // Code is relinked on install (its build-tree search path is dropped); resources are copied.
+        const std::string type = entry.path().extension().string();
+        if (type == ".png" || type == ".plist" || type == ".strings") {
+            EXPECT_EQ(root.readFile(devicePath), contents(entry.path()));
+            ++checked;
+        }
+    }
+    // Nine pictures at two scales, two strings tables and Info.plist at the least.
+    EXPECT_GE(checked, 21);
+    const std::string entry = "/Library/PreferenceLoader/Preferences/Corvane.plist";
+    ASSERT_TRUE(root.exists(entry));
+    EXPECT_EQ(root.readFile(entry), contents(resources::loaderEntry()));
+}
+
+}  // namespace
