@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Dialer.h"
+#include "DialerPicture.h"
 #include "Foundation/AtomicFile.h"
 #include "Foundation/DevicePath.h"
 #include "Report.h"
@@ -21,15 +22,16 @@ namespace {
 constexpr const char* kBundleIdentifier = "com.apple.mobilephone";
 constexpr const char* kReportPath = "/var/mobile/Library/MobilePhone/report.json";
 
-enum class Mode { None, Report, Stdin, Serve };
+enum class Mode { None, Report, Stdin, Serve, Render };
 
 int usage(const std::string& problem) {
     std::fprintf(stderr,
                  "MobilePhone: %s\n"
-                 "usage: MobilePhone --root DIR (--report | --stdin | --serve)\n"
+                 "usage: MobilePhone --root DIR (--report | --stdin | --serve | --render FILE.png)\n"
                  "  --report  print the dialer's report as one JSON line and exit\n"
                  "  --stdin   read commands (report, quit) from standard input\n"
-                 "  --serve   write the report to the device and stay running until signalled\n",
+                 "  --serve   write the report to the device and stay running until signalled\n"
+                 "  --render  draw the dialer as the hooks leave it into a PNG file\n",
                  problem.c_str());
     return 2;
 }
@@ -53,6 +55,19 @@ int runSession(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
     return 0;
 }
 
+// Written beside the target and renamed over it, so a reader never sees half a picture.
+int render(phone::Dialer& dialer, const std::string& file) {
+    dialer.build();
+    Ref<UIImage> picture = phone::drawDialer(dialer);
+    const std::string temporary = file + ".partial";
+    if (!picture || !picture->CGImage()->writePNG(temporary) || ::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        std::fprintf(stderr, "MobilePhone: cannot write the picture to %s\n", file.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int serve(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
     sigset_t stop;
     sigemptyset(&stop);
@@ -72,7 +87,7 @@ int serve(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string root;
+    std::string root, picture;
     Mode mode = Mode::None;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -80,8 +95,13 @@ int main(int argc, char** argv) {
         if (arg == "--root") {
             if (++i == argc) return usage("--root needs a directory");
             root = argv[i];
+        } else if (arg == "--render") {
+            if (++i == argc) return usage("--render needs a file");
+            if (mode != Mode::None) return usage("choose one of --report, --stdin, --serve, --render");
+            mode = Mode::Render;
+            picture = argv[i];
         } else if (chosen != Mode::None) {
-            if (mode != Mode::None) return usage("choose one of --report, --stdin, --serve");
+            if (mode != Mode::None) return usage("choose one of --report, --stdin, --serve, --render");
             mode = chosen;
         } else {
             return usage("unknown option '" + arg + "'");
@@ -89,7 +109,7 @@ int main(int argc, char** argv) {
     }
     if (root.empty()) return usage("--root is required");
     if (!isDirectory(root)) return usage("device root '" + root + "' is not a directory");
-    if (mode == Mode::None) return usage("choose one of --report, --stdin, --serve");
+    if (mode == Mode::None) return usage("choose one of --report, --stdin, --serve, --render");
     ::setenv(device::kRootVariable, root.c_str(), 1);
 
     UIApplication::setSharedApplication(make<MobilePhoneApplication>());
@@ -99,6 +119,7 @@ int main(int argc, char** argv) {
         case Mode::Report: std::cout << phone::reportJSON(loaded, dialer.build()) << std::endl; return 0;
         case Mode::Stdin: return runSession(dialer, loaded);
         case Mode::Serve: return serve(dialer, loaded);
+        case Mode::Render: return render(dialer, picture);
         case Mode::None: break;
     }
     return 2;
