@@ -1,201 +1,230 @@
-// The Preferences framework's pages through a real navigation controller on a scratch device.
+// A list controller's rows as cells, and what tapping them does, through a real navigation
+// controller.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "CoreFoundation/CFNotificationRecording.h"
-#include "Foundation/NSNumber.h"
-#include "Preferences/PSListController.h"
+#include "PreferencePages.h"
 #include "Preferences/PreferencesStore.h"
-#include "ScratchDevice.h"
+#include "UIKit/UIColor.h"
 
-namespace {
+TEST(PSListController, EachCellTypeGetsItsDefaultCellAndGroupsGetAHeader) {
+    ShownPage shown;
+    auto rows = make<NSMutableArray>();
+    auto group = PSSpecifier::groupSpecifierWithName(NSString::string("Status Bar"));
+    group->setProperty(NSString::string("Restarts the Phone app"), "footerText");
+    rows->addObject(group);
+    rows->addObject(shown.page->storedRow("Hide", PSSwitchCell, "kStatus", NSNumber::numberWithBool(false)));
+    rows->addObject(shown.page->plainRow("About", PSLinkCell, DetailPage::class_()));
+    rows->addObject(PSSpecifier::emptyGroupSpecifier());
+    shown.page->setSpecifiers(rows);
+    shown.show();
 
-Ref<NSArray> numbers(std::initializer_list<long long> values) {
-    std::vector<Ref<NSObject>> items;
-    for (long long v : values) items.push_back(NSNumber::numberWithInteger(v));
-    return make<NSArray>(std::move(items));
+    ASSERT_EQ(shown.page->rowCount(), 4u);
+    EXPECT_EQ(shown.page->cellAtRow(0), nullptr);
+    auto header = shown.page->groupAtRow(0);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->title, "Status Bar");
+    EXPECT_EQ(header->footer, "Restarts the Phone app");
+    ASSERT_TRUE(shown.page->groupAtRow(3));
+    EXPECT_EQ(shown.page->groupAtRow(3)->title, "");
+    EXPECT_FALSE(shown.page->groupAtRow(1)) << "an ordinary row is no group";
+
+    auto* toggle = objc_cast<PSSwitchTableCell>(shown.page->cellAtRow(1));
+    ASSERT_TRUE(toggle);
+    EXPECT_EQ(toggle->titleTextLabel()->text(), "Hide");
+    EXPECT_EQ(toggle->titleLabel(), toggle->titleTextLabel());
+    EXPECT_EQ(toggle->specifier(), shown.page->specifierAtRow(1));
+    auto* link = shown.page->cellAtRow(2);
+    EXPECT_EQ(link->isa(), PSTableCell::class_());
+    EXPECT_EQ(objc_cast<PSTableCell>(link)->titleTextLabel()->text(), "About");
+    EXPECT_EQ(shown.page->cellAtRow(99), nullptr);
 }
 
-Ref<NSArray> strings(std::initializer_list<const char*> values) {
-    std::vector<Ref<NSObject>> items;
-    for (const char* v : values) items.push_back(NSString::string(v));
-    return make<NSArray>(std::move(items));
+TEST(PSListController, CellsSitInThePageTableBelowItsHeaderAtTheirHeights) {
+    ShownPage shown;
+    auto rows = make<NSMutableArray>();
+    auto tall = shown.page->plainRow("Tall");
+    tall->setProperty(NSNumber::numberWithInteger(100), "height");
+    auto odd = shown.page->plainRow("Odd");
+    odd->setProperty(NSString::string("tall"), "height");
+    auto negative = shown.page->plainRow("Negative");
+    negative->setProperty(NSNumber::numberWithDouble(-5), "height");
+    rows->addObject(tall);
+    rows->addObject(odd);
+    rows->addObject(negative);
+    shown.page->setSpecifiers(rows);
+    auto header = make<UIView>(CGRectMake(0, 0, 320, 95));
+    shown.page->table()->setTableHeaderView(header);
+    shown.page->view()->setTintColor(UIColor::darkGrayColor());
+    shown.show();
+
+    EXPECT_EQ(shown.page->heightOfRow(0), 100);
+    EXPECT_EQ(shown.page->heightOfRow(1), 44) << "a height that is no number";
+    EXPECT_EQ(shown.page->heightOfRow(2), 44) << "a height that is no size";
+    UITableViewCell* first = shown.page->cellAtRow(0);
+    UITableViewCell* second = shown.page->cellAtRow(1);
+    EXPECT_EQ(first->superview(), shown.page->table());
+    EXPECT_EQ(first->frame().origin.y, 95) << "the rows start below the header";
+    EXPECT_EQ(first->frame().size.height, 100);
+    EXPECT_EQ(first->frame().size.width, shown.page->table()->bounds().size.width);
+    EXPECT_EQ(second->frame().origin.y, 195);
+    EXPECT_EQ(second->tintColor(), UIColor::darkGrayColor()) << "a cell takes the page's tint";
 }
 
-class CountingCell : public PSSwitchTableCell {
-    OBJC_INTERFACE(CountingCell, PSSwitchTableCell)
+TEST(PSListController, CellClassesAreMadeByNameAndLaidOutWithTheirContents) {
+    ShownPage shown;
+    auto rows = make<NSMutableArray>();
+    auto custom = shown.page->storedRow("Tint", PSSwitchCell, "tab", NSNumber::numberWithBool(true));
+    custom->setProperty(objc_classAsObject(RecordingCell::class_()), "cellClass");
+    auto notACell = shown.page->storedRow("Plain", PSSwitchCell, "kLCD", NSNumber::numberWithBool(false));
+    notACell->setProperty(objc_classAsObject(DetailPage::class_()), "cellClass");
+    rows->addObject(custom);
+    rows->addObject(notACell);
+    shown.page->setSpecifiers(rows);
+    RecordingCell::initialised = 0;
+    shown.show();
 
-public:
-    CountingCell() = default;
-    UITableViewCell* initWithStyle(UITableViewCellStyle style, const std::string& reuse) override {
-        ++initialised;
-        return PSSwitchTableCell::initWithStyle(style, reuse);
-    }
-    static inline int initialised = 0;
-};
+    auto* cell = objc_cast<RecordingCell>(shown.page->cellAtRow(0));
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(RecordingCell::initialised, 1) << "through its own initialiser, sent by name";
+    EXPECT_EQ(cell->reuseSeen, "PSSwitchCell");
+    EXPECT_TRUE(cell->switchControl()->isOn()) << "configured like the default cell of its type";
+    ASSERT_FALSE(cell->titlesAtLayout.empty()) << "laid out once it is in the table";
+    EXPECT_EQ(cell->titlesAtLayout.front(), "Tint") << "laid out after it shows its row";
+    EXPECT_EQ(shown.page->cellAtRow(1)->isa(), PSSwitchTableCell::class_()) << "a cell class that makes no cell";
 
-class SamplePage : public PSListController {
-    OBJC_INTERFACE(SamplePage, PSListController)
-
-public:
-    SamplePage() = default;
-    NSArray* specifiers() override {
-        if (_specifiers) return _specifiers;
-        auto rows = make<NSMutableArray>();
-        rows->addObject(PSSpecifier::groupSpecifierWithName(NSString::string("Group")));
-        rows->addObject(row("Hide", PSSwitchCell, "kVoice", NSNumber::numberWithBool(false), "com.test.prefs/Changed"));
-        auto choice = row("Colour", PSLinkListCell, "fgc", NSNumber::numberWithInteger(1), "com.test.prefs/Changed");
-        choice->setValues(numbers({1, 2, 4}), strings({"Black", "Blue", "Cyan"}));
-        rows->addObject(choice);
-        auto quiet = row("Quiet", PSSwitchCell, "tab", NSNumber::numberWithBool(true), "");
-        quiet->setProperty(objc_classAsObject(CountingCell::class_()), "cellClass");
-        quiet->setProperty(NSNumber::numberWithInteger(100), "height");
-        rows->addObject(quiet);
-        auto plain = PSSpecifier::preferenceSpecifierNamed(NSString::string("Act"), this, nullptr, nullptr, nullptr, PSLinkCell, nullptr);
-        plain->action = SELECTOR("act");
-        rows->addObject(plain);
-        auto withSender = PSSpecifier::preferenceSpecifierNamed(NSString::string("Act2"), this, nullptr, nullptr, nullptr, PSLinkCell, nullptr);
-        withSender->action = SELECTOR("actWith:");
-        rows->addObject(withSender);
-        rows->addObject(PSSpecifier::preferenceSpecifierNamed(NSString::string("Nothing"), this, nullptr, nullptr, nullptr, PSLinkCell, nullptr));
-        _specifiers = rows;
-        return _specifiers;
-    }
-    Ref<PSSpecifier> row(const char* name, PSCellType type, const char* key, Ref<NSObject> def, const char* post) {
-        auto s = PSSpecifier::preferenceSpecifierNamed(NSString::string(name), this, SELECTOR("setPreferenceValue:specifier:"),
-                                                       SELECTOR("readPreferenceValue:"),
-                                                       type == PSLinkListCell ? PSListItemsController::class_() : nullptr,
-                                                       type, nullptr);
-        s->setProperty(NSString::string(key), "key");
-        s->setProperty(def, "default");
-        s->setProperty(NSString::string("com.test.prefs"), "defaults");
-        s->setProperty(NSString::string(post), "PostNotification");
-        return s;
-    }
-    int acted = 0;
-    NSObject* actedWith = nullptr;
-};
-
-struct Posts {
-    Posts() {
-        token = cf::addNotificationTap([this](const cf::NotificationCallRecord& r) {
-            if (r.call == cf::NotificationCall::Post) names.push_back(r.name);
-        });
-    }
-    ~Posts() { cf::removeNotificationTap(token); }
-    std::vector<std::string> names;
-    cf::NotificationTapToken token;
-};
-
-long long stored(const char* key) {
-    auto* n = objc_cast<NSNumber>(PreferencesStore::readPreferenceValue("com.test.prefs", key).get());
-    return n ? n->longLongValue() : -1;
+    // Shown again, the cell lays out again with what it now shows.
+    const size_t layouts = cell->titlesAtLayout.size();
+    shown.page->specifierAtRow(0)->setName(NSString::string("Renamed"));
+    shown.page->viewWillAppear(false);
+    EXPECT_GT(cell->titlesAtLayout.size(), layouts);
+    EXPECT_EQ(cell->titlesAtLayout.back(), "Renamed");
 }
 
-}  // namespace
+TEST(PSListController, NewRowsReplaceTheOldCellsInTheTable) {
+    ShownPage shown;
+    shown.page->setSpecifiers(NSArray::arrayWithObjects({shown.page->plainRow("Old")}));
+    shown.show();
+    Ref<UITableViewCell> old = shown.page->cellAtRow(0);
+    shown.page->setSpecifiers(NSArray::arrayWithObjects({shown.page->plainRow("New")}));
+    EXPECT_EQ(old->superview(), nullptr);
+    auto* fresh = objc_cast<PSTableCell>(shown.page->cellAtRow(0));
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(fresh->titleTextLabel()->text(), "New");
+    EXPECT_EQ(fresh->superview(), shown.page->table());
+}
 
-OBJC_IMPLEMENTATION(CountingCell)
-OBJC_IMPLEMENTATION(SamplePage, objc::method("act", [](id self, SEL) { ++static_cast<SamplePage*>(self)->acted; }),
-                    objc::method("actWith:", [](id self, SEL, id s) { static_cast<SamplePage*>(self)->actedWith = s; }))
+TEST(PSListController, ADetailRowPushesItsPageLinkedToThisOne) {
+    ShownPage shown;
+    auto rows = make<NSMutableArray>();
+    rows->addObject(shown.page->plainRow("Credits", PSLinkCell, DetailPage::class_()));
+    rows->addObject(shown.page->plainRow("Broken", PSLinkCell, PSSpecifier::class_()));
+    shown.page->setSpecifiers(rows);
+    shown.show();
 
-TEST(PSListController, SwitchRowsShowTheDefaultThenStoreAndPostOnAFlip) {
+    EXPECT_EQ(objc_cast<PSTableCell>(shown.page->cellAtRow(0))->accessoryType(), UITableViewCellAccessoryDisclosureIndicator);
+    ASSERT_TRUE(shown.page->tapRow(0));
+    auto* detail = objc_cast<DetailPage>(shown.nav->topViewController());
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->specifier(), shown.page->specifierAtRow(0));
+    EXPECT_EQ(detail->parentController(), shown.page.get());
+    EXPECT_EQ(detail->rootController(), shown.nav.get());
+    EXPECT_EQ(detail->navigationTitle(), "Credits");
+    EXPECT_EQ(shown.page->navigationTitle(), "") << "no opening row and no title";
+
+    shown.nav->popViewControllerAnimated(false);
+    EXPECT_FALSE(shown.page->tapRow(1)) << "a detail class that is no page opens nothing";
+    EXPECT_EQ(shown.nav->viewControllers().size(), 1u);
+}
+
+TEST(PSListController, ADetailRowOutsideANavigationControllerOpensNothing) {
     ScratchDevice device;
-    Posts posts;
-    auto page = make<SamplePage>();
-    auto nav = UINavigationController::initWithRootViewController(page);
-    nav->show();
-    auto* hide = objc_cast<PSSwitchTableCell>(page->cellAtRow(1));
-    ASSERT_TRUE(hide);
-    EXPECT_EQ(hide->titleTextLabel()->text(), "Hide");
-    EXPECT_FALSE(hide->switchControl()->isOn());
-    EXPECT_EQ(page->cellAtRow(0), nullptr) << "a group has no cell";
-    EXPECT_TRUE(page->tapRow(1));
-    EXPECT_TRUE(hide->switchControl()->isOn());
-    EXPECT_EQ(stored("kVoice"), 1);
-    EXPECT_EQ(posts.names, std::vector<std::string>{"com.test.prefs/Changed"});
-    EXPECT_TRUE(page->tapRow(3)) << "a switch with an empty notification name";
-    EXPECT_EQ(stored("tab"), 0) << "its default was on, so the flip stores off";
-    EXPECT_EQ(posts.names.size(), 1u) << "an empty notification name posts nothing";
-}
-
-TEST(PSListController, ChoiceRowsOpenTheirListWhosePickStoresThePairedValue) {
-    ScratchDevice device;
-    Posts posts;
-    auto page = make<SamplePage>();
-    auto nav = UINavigationController::initWithRootViewController(page);
-    nav->show();
-    auto* colour = objc_cast<PSTableCell>(page->cellAtRow(2));
-    EXPECT_EQ(colour->valueText(), "Black") << "the default's title";
-    ASSERT_TRUE(page->tapRow(2));
-    auto* list = objc_cast<PSListItemsController>(nav->topViewController());
-    ASSERT_TRUE(list);
-    EXPECT_EQ(list->specifier(), page->specifierAtRow(2));
-    EXPECT_EQ(list->parentController(), page.get());
-    EXPECT_EQ(list->navigationTitle(), "Colour");
-    ASSERT_EQ(list->rowCount(), 4u);
-    EXPECT_EQ(list->specifierAtRow(3)->name()->str(), "Cyan");
-    EXPECT_TRUE(objc_cast<PSTableCell>(list->cellAtRow(1))->isChecked());
-    EXPECT_TRUE(list->tapRow(3));
-    EXPECT_EQ(stored("fgc"), 4);
-    EXPECT_FALSE(objc_cast<PSTableCell>(list->cellAtRow(1))->isChecked());
-    EXPECT_TRUE(objc_cast<PSTableCell>(list->cellAtRow(3))->isChecked());
-    EXPECT_EQ(posts.names.size(), 1u);
-    nav->popViewControllerAnimated(true);
-    EXPECT_EQ(colour->valueText(), "Cyan") << "the page shows the new value when it comes back";
-}
-
-TEST(PSListController, ActionsCellClassesAndHeights) {
-    ScratchDevice device;
-    auto page = make<SamplePage>();
-    auto nav = UINavigationController::initWithRootViewController(page);
-    nav->show();
-    CountingCell::initialised = 0;
-    EXPECT_TRUE(objc_cast<CountingCell>(page->cellAtRow(3)));
-    EXPECT_EQ(CountingCell::initialised, 1) << "created by name through its own initialiser";
-    EXPECT_EQ(page->heightOfRow(3), 100);
-    EXPECT_EQ(page->heightOfRow(1), 44);
-    EXPECT_TRUE(page->tapRow(4));
-    EXPECT_EQ(page->acted, 1);
-    EXPECT_TRUE(page->tapRow(5));
-    EXPECT_EQ(page->actedWith, page->specifierAtRow(5));
-    EXPECT_FALSE(page->tapRow(6)) << "a row that opens nothing";
+    auto page = make<TestPage>();
+    page->setSpecifiers(NSArray::arrayWithObjects({page->plainRow("Credits", PSLinkCell, DetailPage::class_())}));
     EXPECT_FALSE(page->tapRow(0));
-    EXPECT_FALSE(page->tapRow(99));
 }
 
-TEST(PSListController, AnInvalidDomainStoresAndPostsNothing) {
-    ScratchDevice device;
-    Posts posts;
-    auto page = make<SamplePage>();
-    PSSpecifier* hide = page->specifierAtRow(1);
-    hide->setProperty(NSString::string("../evil"), "defaults");
-    page->setPreferenceValue(NSNumber::numberWithBool(true), hide);
-    EXPECT_TRUE(posts.names.empty());
-    EXPECT_FALSE(device.exists("/var/evil.plist"));
+TEST(PSListController, ActionRowsSendTheirActionInEitherShape) {
+    ShownPage shown;
+    auto rows = make<NSMutableArray>();
+    auto bare = shown.page->plainRow("Mail", PSButtonCell);
+    bare->action = SELECTOR("act");
+    auto withSender = shown.page->plainRow("Share", PSButtonCell);
+    withSender->action = SELECTOR("actWith:");
+    auto missing = shown.page->plainRow("Gone", PSButtonCell);
+    missing->action = SELECTOR("noSuchAction");
+    rows->addObject(PSSpecifier::emptyGroupSpecifier());
+    rows->addObject(bare);
+    rows->addObject(withSender);
+    rows->addObject(missing);
+    rows->addObject(shown.page->plainRow("Nothing"));
+    shown.page->setSpecifiers(rows);
+    shown.show();
+
+    EXPECT_TRUE(shown.page->tapRow(1));
+    EXPECT_EQ(shown.page->acted, 1);
+    EXPECT_TRUE(shown.page->tapRow(2));
+    EXPECT_EQ(shown.page->actedWith, shown.page->specifierAtRow(2)) << "the row is the sender";
+    EXPECT_FALSE(shown.page->tapRow(3)) << "an action the target lacks does nothing";
+    EXPECT_FALSE(shown.page->tapRow(4)) << "a row that opens nothing";
+    EXPECT_FALSE(shown.page->tapRow(0)) << "a group";
+    EXPECT_FALSE(shown.page->tapRow(99));
+    EXPECT_EQ(shown.page->acted, 1);
+    EXPECT_EQ(shown.nav->viewControllers().size(), 1u);
 }
 
-TEST(PSListController, LoadsItsOwnSpecifierListFromTheBundle) {
+TEST(PSListController, AChoiceRowShowsTheTitleOfItsValue) {
+    ShownPage shown;
+    auto rows = make<NSMutableArray>();
+    rows->addObject(shown.page->colourRow("fgc", 1));
+    rows->addObject(shown.page->colourRow("bgc", 9));
+    shown.page->setSpecifiers(rows);
+    shown.show();
+    EXPECT_EQ(objc_cast<PSTableCell>(shown.page->cellAtRow(0))->valueText(), "Black") << "the default's title";
+    EXPECT_EQ(objc_cast<PSTableCell>(shown.page->cellAtRow(1))->valueText(), "") << "a value that is no choice";
+}
+
+TEST(PSListItemsController, TheChoicesFollowTheStoredValueAndAPickStoresThroughTheRowSetter) {
+    ShownPage shown;
+    shown.page->setSpecifiers(NSArray::arrayWithObjects({shown.page->colourRow("fgc", 1)}));
+    PreferencesStore::setPreferenceValue(kTestDomain, "fgc", NSNumber::numberWithInteger(2));
+    shown.show();
+    auto* choice = objc_cast<PSTableCell>(shown.page->cellAtRow(0));
+    EXPECT_EQ(choice->valueText(), "Blue");
+
+    ASSERT_TRUE(shown.page->tapRow(0));
+    auto* list = objc_cast<PSListItemsController>(shown.nav->topViewController());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->specifier(), shown.page->specifierAtRow(0));
+    EXPECT_EQ(list->parentController(), shown.page.get());
+    ASSERT_EQ(list->rowCount(), 4u) << "one group, then one row per value";
+    EXPECT_TRUE(list->groupAtRow(0));
+    std::vector<std::string> titles;
+    std::vector<bool> checks;
+    for (size_t i = 1; i < 4; ++i) {
+        titles.push_back(list->specifierAtRow(i)->name()->str());
+        checks.push_back(objc_cast<PSTableCell>(list->cellAtRow(i))->isChecked());
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"Black", "Blue", "Cyan"}));
+    EXPECT_EQ(checks, (std::vector<bool>{false, true, false})) << "the stored value, not the default";
+
+    EXPECT_TRUE(list->tapRow(3));
+    EXPECT_EQ(shown.page->colourSetterValues, std::vector<long long>{4}) << "through the row's own setter, by name";
+    EXPECT_EQ(storedNumber("fgc"), 4);
+    EXPECT_EQ(shown.posts.names, std::vector<std::string>{kTestNotification});
+    EXPECT_FALSE(objc_cast<PSTableCell>(list->cellAtRow(2))->isChecked());
+    EXPECT_TRUE(objc_cast<PSTableCell>(list->cellAtRow(3))->isChecked());
+    EXPECT_FALSE(list->tapRow(0)) << "the group is no choice";
+    EXPECT_EQ(shown.page->colourSetterValues.size(), 1u);
+
+    shown.nav->popViewControllerAnimated(true);
+    EXPECT_EQ(choice->valueText(), "Cyan") << "the page shows the new value when it comes back";
+}
+
+TEST(PSListItemsController, WithoutAnOpeningRowItListsNothing) {
     ScratchDevice device;
-    auto page = make<SamplePage>();
-    const std::string dir = page->bundle()->bundlePath();
-    auto list = NSDictionary::dictionaryWithObjectsAndKeys(
-        {{"title", NSString::string("Loaded")},
-         {"items", NSArray::arrayWithObjects({NSDictionary::dictionaryWithObjectsAndKeys({{"cell", NSString::string("PSGroupCell")}}),
-                                              NSDictionary::dictionaryWithObjectsAndKeys(
-                                                  {{"cell", NSString::string("PSSwitchCell")},
-                                                   {"label", NSString::string("Flag")},
-                                                   {"key", NSString::string("flag")}})})}});
-    const std::string file = dir + "/CorvaneListTest.plist";
-    std::ofstream(file, std::ios::binary) << *plist::serialize(list, plist::Format::XML);
-    auto rows = page->loadSpecifiersFromPlistName("CorvaneListTest", page);
-    std::filesystem::remove(file);
-    ASSERT_EQ(rows->count(), 2u);
-    auto* flag = objc_cast<PSSpecifier>(rows->objectAtIndex(1));
-    EXPECT_EQ(flag->cellType(), PSSwitchCell);
-    EXPECT_EQ(flag->target(), page.get());
-    EXPECT_EQ(objc_cast<NSString>(flag->propertyForKey("key"))->str(), "flag");
-    EXPECT_EQ(page->title(), "Loaded");
-    EXPECT_EQ(page->loadSpecifiersFromPlistName("Missing", page)->count(), 0u);
+    auto list = make<PSListItemsController>();
+    EXPECT_EQ(list->rowCount(), 1u);
+    EXPECT_FALSE(list->tapRow(0));
+    EXPECT_FALSE(list->tapRow(1));
 }
