@@ -10,6 +10,7 @@ cmake --build --preset default -j "$(nproc)"
 root=$(mktemp -d "${TMPDIR:-/tmp}/corvane-demo-XXXXXX")
 trap 'rm -rf "$root"' EXIT
 cmake --install build --component device --prefix "$root" >/dev/null
+cmake --install build --component system --prefix "$root" >/dev/null
 echo "Device root: $root"
 
 echo

@@ -2,19 +2,19 @@
 
 #include <fcntl.h>
 #include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace springboard {
 
 namespace {
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
-[[noreturn]] void execApp(const std::string& app, const std::string& root, pid_t launcher) {
+[[noreturn]] void execApp(const std::string& app, const std::string& root, pid_t launcher, int reportFd) {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != launcher) ::_exit(127);  // the launcher died before the line above
     sigset_t none;
@@ -28,19 +28,40 @@ namespace {
     }
     const char* argv[] = {app.c_str(), "--root", root.c_str(), "--serve", nullptr};
     ::execv(app.c_str(), const_cast<char* const*>(argv));
-    const char* reason = std::strerror(errno);
-    const char* parts[] = {"SpringBoard: cannot start ", app.c_str(), ": ", reason, "\n"};
-    for (const char* part : parts) (void)!::write(STDERR_FILENO, part, std::strlen(part));
+    const int error = errno;
+    (void)!::write(reportFd, &error, sizeof error);
     ::_exit(127);
 }
 
 }  // namespace
 
 pid_t startApp(const std::string& app, const std::string& root) {
+    // Closed by a successful exec; otherwise the child writes its errno into it.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) return -1;
     const pid_t launcher = ::getpid();
     std::fflush(nullptr);  // nothing buffered may be written twice
     const pid_t pid = ::fork();
-    if (pid == 0) execApp(app, root, launcher);
+    if (pid == 0) execApp(app, root, launcher, report[1]);
+    const int forkError = errno;
+    ::close(report[1]);
+    int execError = 0;
+    ssize_t n = 0;
+    if (pid > 0) {
+        while ((n = ::read(report[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
+        }
+    }
+    ::close(report[0]);
+    if (pid < 0) {
+        errno = forkError;
+        return -1;
+    }
+    if (n > 0) {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        errno = execError;
+        return -1;
+    }
     return pid;
 }
 

@@ -9,7 +9,8 @@ namespace springboard {
 
 // Starts `app --root ROOT --serve` with the launcher's environment (which names the device root),
 // standard input and output on /dev/null and standard error shared. The child ends with SIGTERM if
-// the launcher dies, so no app outlives it. Returns the pid, or -1 when no process could be made.
+// the launcher dies, so no app outlives it. Returns once the app is running (under its own process
+// name); -1 with errno set when it could not be started.
 pid_t startApp(const std::string& app, const std::string& root);
 
 }  // namespace springboard

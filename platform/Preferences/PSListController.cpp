@@ -1,10 +1,6 @@
 #include "Preferences/PSListController.h"
 
-#include "CoreFoundation/CFNotificationCenter.h"
-#include "Foundation/NSLog.h"
 #include "Foundation/NSNumber.h"
-#include "Foundation/PropertyList.h"
-#include "Preferences/PreferencesStore.h"
 #include "UIKit/UIScreen.h"
 #include "objc/message.h"
 
@@ -19,65 +15,22 @@ OBJC_IMPLEMENTATION(PSListController,
 
 namespace {
 
-PSListController::StorageObserver& storageObserver() {
-    static PSListController::StorageObserver observer;
-    return observer;
-}
+constexpr double kDefaultRowHeight = 44;
+// The gap a group leaves above its rows for its header.
+constexpr double kGroupHeaderHeight = 32;
 
-std::string stringProperty(const PSSpecifier* specifier, const char* key) {
-    auto* text = specifier ? objc_cast<NSString>(specifier->propertyForKey(key)) : nullptr;
-    return text ? text->str() : std::string();
-}
+bool isGroup(const PSSpecifier* specifier) { return !specifier || specifier->cellType() == PSGroupCell; }
 
-// A row of the framework's own specifier list.
-Ref<PSSpecifier> rowFromDictionary(const NSDictionary& row, id target) {
-    auto* cellName = objc_cast<NSString>(row.objectForKey("cell"));
-    const PSCellType type = PSCellTypeFromName(cellName ? cellName->str() : "");
-    auto* label = objc_cast<NSString>(row.objectForKey("label"));
-    auto name = [&](const char* key) -> Class {
-        auto* s = objc_cast<NSString>(row.objectForKey(key));
-        return s ? objc_getClass(s->str()) : nullptr;
-    };
-    Ref<PSSpecifier> s =
-        type == PSGroupCell ? PSSpecifier::groupSpecifierWithName(label)
-                            : PSSpecifier::preferenceSpecifierNamed(label ? label : NSString::string("").get(), target,
-                                                                    SELECTOR("setPreferenceValue:specifier:"),
-                                                                    SELECTOR("readPreferenceValue:"), name("detail"),
-                                                                    type, nullptr);
-    for (const auto& [key, value] : row) {
-        if (key == "cellClass") s->setProperty(objc_classAsObject(name("cellClass")), key);
-        else if (key == "action") s->action = objc_cast<NSString>(value) ? sel_registerName(objc_cast<NSString>(value)->str()) : nullptr;
-        else if (key != "validTitles" && key != "validValues") s->setProperty(value, key);
-    }
-    s->setValues(objc_cast<NSArray>(row.objectForKey("validValues")), objc_cast<NSArray>(row.objectForKey("validTitles")));
-    return s;
+// Choice and title-value rows show their value at the right; every other row only a title.
+UITableViewCellStyle styleFor(PSCellType type) {
+    return type == PSLinkListCell || type == PSTitleValueCell ? UITableViewCellStyleValue1 : UITableViewCellStyleDefault;
 }
 
 }  // namespace
 
-void PSListController::setStorageObserver(StorageObserver observer) { storageObserver() = std::move(observer); }
-
 void PSListController::setSpecifiers(NSArray* specifiers) {
+    discardCells();
     _specifiers = specifiers;
-    cellsBuilt_ = false;
-    cells_.clear();
-}
-
-Ref<NSMutableArray> PSListController::loadSpecifiersFromPlistName(const std::string& name, id target) {
-    auto rows = make<NSMutableArray>();
-    NSBundle* b = bundle();
-    const std::string path = b ? b->bundlePath() + "/" + name + ".plist" : std::string();
-    Ref<NSObject> contents = path.empty() || name.find('/') != std::string::npos ? nullptr : plist::readFile(path);
-    auto* list = objc_cast<NSDictionary>(contents.get());
-    auto* items = list ? objc_cast<NSArray>(list->objectForKey("items")) : nullptr;
-    if (!items) {
-        NSLog("Preferences: no specifier list %s.plist in %s", name.c_str(), b ? b->bundlePath().c_str() : "(no bundle)");
-        return rows;
-    }
-    for (const auto& item : *items)
-        if (auto* row = objc_cast<NSDictionary>(item)) rows->addObject(rowFromDictionary(*row, target));
-    if (auto* title = objc_cast<NSString>(list->objectForKey("title"))) setTitle(title->str());
-    return rows;
 }
 
 NSBundle* PSListController::bundle() const { return NSBundle::bundleForClass(isa()); }
@@ -93,27 +46,12 @@ void PSListController::loadView() { setView(make<UITableView>(UIScreen::mainScre
 
 void PSListController::viewWillAppear(bool animated) {
     UIViewController::viewWillAppear(animated);
-    reloadCells();
-}
-
-void PSListController::setPreferenceValue(id value, PSSpecifier* specifier) {
-    const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
-    if (key.empty()) {
-        NSLog("Preferences: row \"%s\" has no key; nothing stored", specifier && specifier->name() ? specifier->name()->UTF8String() : "");
-        return;
-    }
-    if (!PreferencesStore::setPreferenceValue(domain, key, value)) return;
-    if (storageObserver()) storageObserver()(domain, key, value);
-    const std::string notification = stringProperty(specifier, "PostNotification");
-    if (!notification.empty())
-        CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
-                                             CFStringMakeConstantString(notification), nullptr, nullptr, true);
-}
-
-Ref<NSObject> PSListController::readPreferenceValue(PSSpecifier* specifier) {
-    const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
-    Ref<NSObject> stored = key.empty() ? nullptr : PreferencesStore::readPreferenceValue(domain, key);
-    return stored ? stored : Ref<NSObject>(specifier ? specifier->propertyForKey("default") : nullptr);
+    if (cellsBuilt_)
+        reloadCells();
+    else
+        buildCells();
+    // The header may have changed since the rows were last placed.
+    layoutRows();
 }
 
 size_t PSListController::rowCount() {
@@ -126,8 +64,21 @@ PSSpecifier* PSListController::specifierAtRow(size_t row) {
     return rows ? objc_cast<PSSpecifier>(rows->objectAtIndex(row)) : nullptr;
 }
 
+std::optional<PSGroupRecord> PSListController::groupAtRow(size_t row) {
+    PSSpecifier* s = specifierAtRow(row);
+    if (!s || s->cellType() != PSGroupCell) return std::nullopt;
+    auto* footer = objc_cast<NSString>(s->propertyForKey("footerText"));
+    return PSGroupRecord{s->name() ? s->name()->str() : std::string(), footer ? footer->str() : std::string()};
+}
+
+double PSListController::heightOfRow(size_t row) {
+    PSSpecifier* s = specifierAtRow(row);
+    auto* height = s ? objc_cast<NSNumber>(s->propertyForKey("height")) : nullptr;
+    return height && height->doubleValue() > 0 ? height->doubleValue() : kDefaultRowHeight;
+}
+
 Ref<UITableViewCell> PSListController::makeCell(PSSpecifier* specifier) {
-    if (!specifier || specifier->cellType() == PSGroupCell) return nullptr;
+    if (isGroup(specifier)) return nullptr;
     Class cls = objc_objectAsClass(specifier->propertyForKey("cellClass"));
     if (!cls || !cls->isSubclassOf(UITableViewCell::class_()))
         cls = specifier->cellType() == PSSwitchCell ? PSSwitchTableCell::class_() : PSTableCell::class_();
@@ -136,10 +87,14 @@ Ref<UITableViewCell> PSListController::makeCell(PSSpecifier* specifier) {
     // Sent by name, so a product cell's own initialiser runs.
     auto reuse = NSString::string(PSCellNameFromType(specifier->cellType()));
     id initialised = objc_msgSend<id(NSInteger, id)>(instance, SELECTOR("initWithStyle:reuseIdentifier:"),
-                                                     NSInteger{UITableViewCellStyleValue1}, static_cast<id>(reuse.get()));
+                                                     NSInteger{styleFor(specifier->cellType())}, static_cast<id>(reuse.get()));
     Ref<UITableViewCell> cell = objc_cast<UITableViewCell>(initialised);
-    if (auto* psCell = objc_cast<PSTableCell>(cell.get())) psCell->refreshCellContentsWithSpecifier(specifier);
+    if (auto* row = objc_cast<PSTableCell>(cell.get())) refreshCell(row, specifier);
     return cell;
+}
+
+void PSListController::refreshCell(PSTableCell* cell, PSSpecifier* specifier) {
+    cell->refreshCellContentsWithSpecifier(specifier);
 }
 
 void PSListController::buildCells() {
@@ -148,20 +103,37 @@ void PSListController::buildCells() {
     UITableView* tableView = table();
     const size_t n = rowCount();
     cells_.assign(n, nullptr);
-    double y = tableView && tableView->tableHeaderView() ? tableView->tableHeaderView()->frame().size.height : 0;
     for (size_t i = 0; i < n; ++i) {
-        Ref<UITableViewCell> cell = makeCell(specifierAtRow(i));
-        const double height = heightOfRow(i);
-        if (cell && tableView) {
-            CGRect frame = cell->frame();
-            frame.origin.y = y;
-            cell->setFrame(frame);
-            tableView->addSubview(cell);
-            cell->layoutIfNeeded();
-        }
-        y += cell ? height : 32;  // a group's header gap
-        cells_[i] = cell;
+        cells_[i] = makeCell(specifierAtRow(i));
+        // Inside the table, a cell takes the page's tint through the view hierarchy.
+        if (cells_[i] && tableView) tableView->addSubview(cells_[i]);
     }
+    layoutRows();
+}
+
+void PSListController::layoutRows() {
+    UITableView* tableView = table();
+    if (!tableView) return;
+    UIView* header = tableView->tableHeaderView();
+    double y = header ? header->frame().size.height : 0;
+    const double width = tableView->bounds().size.width;
+    for (size_t i = 0; i < cells_.size(); ++i) {
+        if (!cells_[i]) {
+            y += kGroupHeaderHeight;
+            continue;
+        }
+        const double height = heightOfRow(i);
+        cells_[i]->setFrame(CGRectMake(0, y, width, height));
+        y += height;
+    }
+    tableView->layoutIfNeeded();
+}
+
+void PSListController::discardCells() {
+    for (const auto& cell : cells_)
+        if (cell) cell->removeFromSuperview();
+    cells_.clear();
+    cellsBuilt_ = false;
 }
 
 UITableViewCell* PSListController::cellAtRow(size_t row) {
@@ -169,90 +141,48 @@ UITableViewCell* PSListController::cellAtRow(size_t row) {
     return row < cells_.size() ? cells_[row].get() : nullptr;
 }
 
-double PSListController::heightOfRow(size_t row) {
-    PSSpecifier* s = specifierAtRow(row);
-    auto* height = s ? objc_cast<NSNumber>(s->propertyForKey("height")) : nullptr;
-    return height && height->doubleValue() > 0 ? height->doubleValue() : 44;
-}
-
 void PSListController::reloadCells() {
     if (!cellsBuilt_) return;
     for (size_t i = 0; i < cells_.size(); ++i)
         if (auto* cell = objc_cast<PSTableCell>(cells_[i].get())) {
-            cell->refreshCellContentsWithSpecifier(specifierAtRow(i));
+            refreshCell(cell, specifierAtRow(i));
+            // What a cell shows may change how it lays out (a product cell tints its new title).
+            cell->setNeedsLayout();
             cell->layoutIfNeeded();
         }
 }
 
+bool PSListController::pushDetail(PSSpecifier* specifier, Class detail) {
+    UINavigationController* nav = navigationController();
+    if (!nav) return false;
+    Ref<NSObject> instance = detail->createInstance();
+    auto* page = objc_cast<UIViewController>(instance.get());
+    if (!page) return false;
+    if (auto* list = objc_cast<PSListController>(page)) {
+        list->setSpecifier(specifier);
+        list->setParentController(this);
+        list->setRootController(rootController());
+    }
+    nav->pushViewController(page, true);
+    return true;
+}
+
 bool PSListController::tapRow(size_t row) {
-    PSSpecifier* s = specifierAtRow(row);
-    if (!s || s->cellType() == PSGroupCell) return false;
-    Ref<PSSpecifier> keep = s;
+    if (row >= rowCount()) return false;
+    // The row stays alive through whatever its tap sets off, even if the page drops its rows.
+    Ref<PSSpecifier> s = specifierAtRow(row);
+    if (isGroup(s)) return false;
     if (s->cellType() == PSSwitchCell) {
         auto* cell = objc_cast<PSSwitchTableCell>(cellAtRow(row));
         if (!cell || !cell->switchControl()) return false;
         cell->switchControl()->toggle();
         return true;
     }
-    if (Class detail = s->detailControllerClass()) {
-        Ref<NSObject> instance = detail->createInstance();
-        auto* page = objc_cast<UIViewController>(instance.get());
-        if (!page || !navigationController()) return false;
-        if (auto* list = objc_cast<PSListController>(page)) {
-            list->setSpecifier(s);
-            list->setParentController(this);
-            list->setRootController(rootController());
-        }
-        navigationController()->pushViewController(page, true);
-        return true;
-    }
-    if (s->action && s->target()) {
+    if (Class detail = s->detailControllerClass()) return pushDetail(s, detail);
+    // A target that lacks the action makes a row that does nothing, not a crash.
+    if (s->action && s->target() && s->target()->respondsToSelector(s->action)) {
         objc::sendAction(s->target(), s->action, s);
         return true;
     }
     return false;
-}
-
-OBJC_IMPLEMENTATION(PSListItemsController)
-
-NSArray* PSListItemsController::specifiers() {
-    if (_specifiers) return _specifiers;
-    auto rows = make<NSMutableArray>();
-    rows->addObject(PSSpecifier::emptyGroupSpecifier());
-    PSSpecifier* opener = specifier();
-    if (opener && opener->values()) {
-        for (const auto& value : *opener->values()) {
-            NSString* title = opener->titleForValue(value);
-            auto item = PSSpecifier::preferenceSpecifierNamed(title ? title : NSString::string("").get(), this, nullptr,
-                                                              nullptr, nullptr, PSListItemCell, nullptr);
-            item->setProperty(value, "value");
-            rows->addObject(item);
-        }
-    }
-    _specifiers = rows;
-    return _specifiers;
-}
-
-void PSListItemsController::updateChecks() {
-    PSSpecifier* opener = specifier();
-    Ref<NSObject> current = opener ? opener->performGetter() : nullptr;
-    for (size_t i = 1; i < rowCount(); ++i) {
-        auto* cell = objc_cast<PSTableCell>(cellAtRow(i));
-        id value = specifierAtRow(i)->propertyForKey("value");
-        if (cell) cell->setChecked(current && value && current->description() == value->description());
-    }
-}
-
-void PSListItemsController::viewWillAppear(bool animated) {
-    PSListController::viewWillAppear(animated);
-    updateChecks();
-}
-
-bool PSListItemsController::tapRow(size_t row) {
-    PSSpecifier* item = specifierAtRow(row);
-    PSSpecifier* opener = specifier();
-    if (!item || item->cellType() != PSListItemCell || !opener) return false;
-    opener->performSetter(item->propertyForKey("value"));
-    updateChecks();
-    return true;
 }

@@ -1,9 +1,14 @@
 #include "Preferences/PSTableCell.h"
 
 #include "Foundation/NSNumber.h"
+#include "Foundation/NSString.h"
 #include "UIKit/UIImage.h"
 
-OBJC_IMPLEMENTATION(PSTableCell)
+OBJC_IMPLEMENTATION(PSTableCell,
+    objc::method("layoutSubviews", [](id self, SEL) { static_cast<PSTableCell*>(self)->layoutSubviews(); }),
+    objc::method("refreshCellContentsWithSpecifier:", [](id self, SEL, id specifier) {
+        static_cast<PSTableCell*>(self)->refreshCellContentsWithSpecifier(objc_cast<PSSpecifier>(specifier));
+    }))
 OBJC_IMPLEMENTATION(PSControlTableCell)
 OBJC_IMPLEMENTATION(PSSwitchTableCell,
     objc::method("controlChanged:", [](id self, SEL, id) { static_cast<PSSwitchTableCell*>(self)->controlChanged(); }))
@@ -48,8 +53,10 @@ void PSSwitchTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier)
     PSControlTableCell::refreshCellContentsWithSpecifier(specifier);
     if (!specifier || !switchControl()) return;
     Ref<NSObject> value = specifier->performGetter();
+    // A value stored by hand may be a string ("YES"); it reads as the platform reads it.
     auto* number = objc_cast<NSNumber>(value.get());
-    switchControl()->setOn(number && number->boolValue());
+    auto* text = objc_cast<NSString>(value.get());
+    switchControl()->setOn(number ? number->boolValue() : text && text->boolValue());
 }
 
 Ref<NSObject> PSSwitchTableCell::controlValue() const {

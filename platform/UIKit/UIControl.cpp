@@ -5,7 +5,6 @@
 #include "objc/message.h"
 
 OBJC_IMPLEMENTATION(UIControl)
-OBJC_IMPLEMENTATION(UIButton)
 
 void UIControl::addTarget(id target, SEL action, unsigned long events) {
     for (auto& a : actions_)
@@ -28,25 +27,4 @@ void UIControl::sendActionsForControlEvents(unsigned long events) {
     const std::vector<Action> snapshot = actions_;
     for (const Action& a : snapshot)
         if (a.events & events) objc::sendAction(a.target, a.action, this);
-}
-
-Ref<UIButton> UIButton::buttonWithType(UIButtonType type) {
-    auto button = make<UIButton>();
-    button->type_ = type;
-    return button;
-}
-
-UIImage* UIButton::backgroundImageForState(UIControlState state) const {
-    auto it = backgrounds_.find(state);
-    if (it != backgrounds_.end()) return it->second;
-    // Like UIKit, a state without its own image shows the normal one.
-    it = backgrounds_.find(UIControlStateNormal);
-    return it == backgrounds_.end() ? nullptr : it->second.get();
-}
-
-void UIButton::setBackgroundImage(UIImage* image, UIControlState state) {
-    if (image)
-        backgrounds_[state] = image;
-    else
-        backgrounds_.erase(state);
 }

@@ -6,11 +6,17 @@ OBJC_IMPLEMENTATION(UINavigationController)
 
 Ref<UINavigationController> UINavigationController::initWithRootViewController(UIViewController* root) {
     auto nav = make<UINavigationController>();
-    if (root) {
+    if (root && !root->navigationController()) {
         root->setNavigationController(nav);
         nav->stack_.emplace_back(root);
     }
     return nav;
+}
+
+// The controllers may outlive the stack; their link back must not dangle.
+UINavigationController::~UINavigationController() {
+    for (const auto& controller : stack_)
+        if (controller->navigationController() == this) controller->setNavigationController(nullptr);
 }
 
 void UINavigationController::loadView() {
@@ -37,6 +43,8 @@ void UINavigationController::showTopView() {
 }
 
 void UINavigationController::show() {
+    if (shown_) return;
+    shown_ = true;
     UIViewController* top = topViewController();
     if (!top) return;
     top->view();
@@ -45,13 +53,23 @@ void UINavigationController::show() {
     top->viewDidAppear(false);
 }
 
+void UINavigationController::hide() {
+    if (!shown_) return;
+    shown_ = false;
+    if (UIViewController* top = topViewController()) {
+        top->viewWillDisappear(false);
+        top->viewDidDisappear(false);
+    }
+}
+
 void UINavigationController::pushViewController(UIViewController* controller, bool animated) {
-    if (!controller || controller->navigationController()) return;
+    if (!controller || controller == this || controller->navigationController()) return;
     Ref<UIViewController> keep = controller;
-    UIViewController* old = topViewController();
+    UIViewController* old = shown_ ? topViewController() : nullptr;
     controller->setNavigationController(this);
-    controller->view();
     stack_.push_back(keep);
+    if (!shown_) return;  // the view loads when the stack is shown
+    controller->view();
     if (old) old->viewWillDisappear(animated);
     controller->viewWillAppear(animated);
     showTopView();
@@ -64,11 +82,13 @@ Ref<UIViewController> UINavigationController::popViewControllerAnimated(bool ani
     Ref<UIViewController> gone = stack_.back();
     stack_.pop_back();
     UIViewController* top = topViewController();
-    gone->viewWillDisappear(animated);
-    top->viewWillAppear(animated);
-    showTopView();
-    gone->viewDidDisappear(animated);
-    top->viewDidAppear(animated);
+    if (shown_) {
+        gone->viewWillDisappear(animated);
+        top->viewWillAppear(animated);
+        showTopView();
+        gone->viewDidDisappear(animated);
+        top->viewDidAppear(animated);
+    }
     gone->setNavigationController(nullptr);
     return gone;
 }

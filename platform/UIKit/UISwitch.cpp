@@ -1,17 +1,30 @@
 #include "UIKit/UISwitch.h"
 
-#include <map>
+#include <unordered_map>
 
 #include "UIKit/UIViewController.h"
 
-OBJC_IMPLEMENTATION(UISwitchAppearance)
 OBJC_IMPLEMENTATION(UISwitch)
 
 namespace {
-std::map<Class, Ref<UISwitchAppearance>>& proxies() {
-    static std::map<Class, Ref<UISwitchAppearance>> all;
-    return all;
+
+// Never destroyed: proxies live as long as the process, whatever order libraries unload in.
+std::unordered_map<Class, Ref<UISwitchAppearance>>& proxies() {
+    static auto* all = new std::unordered_map<Class, Ref<UISwitchAppearance>>;
+    return *all;
 }
+
+// The proxy of the container's nearest class that has one giving the colour, so a proxy for a
+// subclass wins over one for its base class.
+UIColor* colourFor(const NSObject* container, UIColor* (UISwitchAppearance::*colour)() const) {
+    for (Class cls = container->isa(); cls; cls = cls->superclass()) {
+        auto it = proxies().find(cls);
+        if (it != proxies().end())
+            if (UIColor* c = (it->second.get()->*colour)()) return c;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void UISwitch::setOn(bool on, bool) { on_ = on; }
@@ -28,29 +41,21 @@ UISwitchAppearance* UISwitch::appearanceWhenContainedIn(Class container) {
     return slot;
 }
 
-const UISwitchAppearance* UISwitch::appearance() const {
+UIColor* UISwitch::appearanceColour(AppearanceColour colour) const {
     if (proxies().empty()) return nullptr;
-    auto match = [](const NSObject* container) -> const UISwitchAppearance* {
-        for (const auto& [cls, proxy] : proxies())
-            if (container->isKindOfClass(cls)) return proxy;
-        return nullptr;
-    };
+    // A controller's root view is followed by the controller itself, as UIKit's responder chain does.
     for (const UIView* v = superview(); v; v = v->superview()) {
-        if (auto* p = match(v)) return p;
-        if (v->viewController())
-            if (auto* p = match(v->viewController())) return p;
+        if (UIColor* c = colourFor(v, colour)) return c;
+        if (const UIViewController* owner = v->viewController())
+            if (UIColor* c = colourFor(owner, colour)) return c;
     }
     return nullptr;
 }
 
 UIColor* UISwitch::effectiveOnTintColor() const {
-    if (onTint_) return onTint_;
-    const UISwitchAppearance* a = appearance();
-    return a ? a->onTintColor() : nullptr;
+    return onTint_ ? onTint_.get() : appearanceColour(&UISwitchAppearance::onTintColor);
 }
 
 UIColor* UISwitch::effectiveTintColor() const {
-    if (ownTintColor()) return ownTintColor();
-    const UISwitchAppearance* a = appearance();
-    return a ? a->tintColor() : nullptr;
+    return ownTintColor() ? ownTintColor() : appearanceColour(&UISwitchAppearance::tintColor);
 }

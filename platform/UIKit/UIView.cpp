@@ -17,18 +17,28 @@ bool UIView::isDescendantOfView(const UIView* view) const {
     return false;
 }
 
+void UIView::setFrame(CGRect frame) {
+    if (frame.size.width != frame_.size.width || frame.size.height != frame_.size.height) setNeedsLayout();
+    frame_ = frame;
+}
+
 void UIView::addSubview(UIView* view) {
     if (!view || isDescendantOfView(view)) return;
     Ref<UIView> keep = view;
     view->removeFromSuperview();
     view->superview_ = this;
     subviews_.push_back(keep);
+    view->setSubtreeNeedsLayout();  // it may inherit another tint here
+    setNeedsLayout();
 }
 
 void UIView::removeFromSuperview() {
     UIView* parent = superview_;
     if (!parent) return;
     superview_ = nullptr;
+    parent->setNeedsLayout();
+    setSubtreeNeedsLayout();
+    // Last: the superview's reference may be the only one left.
     auto& siblings = parent->subviews_;
     siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [this](const Ref<UIView>& v) { return v.get() == this; }),
                    siblings.end());
@@ -45,8 +55,22 @@ UIColor* UIView::tintColor() const {
     return defaultTintColor();
 }
 
+void UIView::setTintColor(UIColor* colour) {
+    if (colour == tintColor_.get()) return;
+    tintColor_ = colour;
+    setSubtreeNeedsLayout();
+}
+
+void UIView::setSubtreeNeedsLayout() {
+    needsLayout_ = true;
+    for (const auto& child : subviews_) child->setSubtreeNeedsLayout();
+}
+
 void UIView::layoutIfNeeded() {
-    layoutSubviews();
+    if (needsLayout_) {
+        needsLayout_ = false;
+        layoutSubviews();
+    }
     // A copy: layout may add or remove subviews.
     const std::vector<Ref<UIView>> children = subviews_;
     for (const auto& child : children) child->layoutIfNeeded();

@@ -19,8 +19,11 @@ UIViewController::PresentationObserver& observer() {
 
 void UIViewController::setPresentationObserver(PresentationObserver o) { observer() = std::move(o); }
 
+// What observes this controller must not outlive it: its view's owner link, and the presented
+// controller's link back.
 UIViewController::~UIViewController() {
     if (view_ && view_->viewController() == this) view_->setViewController(nullptr);
+    if (presented_ && presented_->presenting_ == this) presented_->presenting_ = nullptr;
 }
 
 UIView* UIViewController::view() {
@@ -57,7 +60,8 @@ UIViewController* UIViewController::presentationContext() {
 void UIViewController::presentViewController(UIViewController* controller, bool animated,
                                              std::function<void()> completion) {
     UIViewController* presenter = presentationContext();
-    if (!controller || presenter->presented_ || controller->presenting_) return;  // UIKit refuses these too
+    if (!controller || controller == presenter || presenter->presented_ || controller->presenting_)
+        return;  // UIKit refuses these too
     Ref<UIViewController> keep = controller;
     controller->view();
     UIViewController* covered = presenter->visibleController();

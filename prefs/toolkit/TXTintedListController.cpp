@@ -3,7 +3,7 @@
 #include "Foundation/NSException.h"
 #include "Foundation/NSLog.h"
 #include "Social/SLComposeViewController.h"
-#include "UIKit/UIControl.h"
+#include "UIKit/UIButton.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISwitch.h"
 #include "objc/message.h"

@@ -3,6 +3,7 @@
 // setter and getter that keep a row's value in its preference domain.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UITableView.h"
 
+// What a group row shows in place of a cell: a header title and a footer, either possibly empty.
+struct PSGroupRecord {
+    std::string title;
+    std::string footer;
+};
+
 class PSListController : public UIViewController {
     OBJC_INTERFACE(PSListController, UIViewController)
 
@@ -21,13 +28,16 @@ public:
 
     // The page's rows; here the cached list as it stands (nil until something fills it).
     virtual NSArray* specifiers() { return _specifiers; }
+    // Replaces the rows; the cells of the old rows leave the table.
     void setSpecifiers(NSArray* specifiers);
     // Rows from the framework's own property list "<name>.plist" in the page's bundle: a dictionary
-    // whose "items" array holds one row dictionary each. Empty (with one log line) when the file is
-    // missing or not such a list.
+    // whose "items" array holds one row dictionary each, aimed at `target`, and an optional "title"
+    // that becomes the page title. Empty (with one log line) when the file is missing or not such a
+    // list.
     Ref<NSMutableArray> loadSpecifiersFromPlistName(const std::string& name, id target);
 
-    NSBundle* bundle() const;
+    // The bundle whose code defines the page's class.
+    virtual NSBundle* bundle() const;
     UITableView* table();
     // The pane's navigation root, which presents sheets.
     UIViewController* rootController() const { return rootController_ ? rootController_ : navigationController(); }
@@ -40,7 +50,9 @@ public:
     // The opening row's name, else the page's title.
     virtual std::string navigationTitle();
 
+    // The page's view is its table.
     void loadView() override;
+    // Builds the cells the first time, otherwise shows every row's current value again.
     void viewWillAppear(bool animated) override;
 
     // Stores the value under the row's "key" in the domain its "defaults" names, then posts its
@@ -54,7 +66,9 @@ public:
     PSSpecifier* specifierAtRow(size_t row);
     // The row's cell; nil for a group (which is a header, not a cell) or a row out of range.
     UITableViewCell* cellAtRow(size_t row);
-    // "height" when the row has one, else 44.
+    // The header and footer a group row shows; nullopt for any other row.
+    std::optional<PSGroupRecord> groupAtRow(size_t row);
+    // "height" when the row has a positive one, else 44.
     double heightOfRow(size_t row);
     // What tapping the row does: push its detail page, send its action, flip its switch. False
     // when the row opens nothing.
@@ -62,16 +76,26 @@ public:
     // Shows every row's current value again.
     void reloadCells();
 
-    // Hosts watch storing through this: domain, key, value, after a value was stored.
+    // Hosts watch storing through these: domain, key and value, after a value was stored.
     using StorageObserver = std::function<void(const std::string& domain, const std::string& key, id value)>;
+    using StorageObserverToken = size_t;
+    static StorageObserverToken addStorageObserver(StorageObserver observer);
+    static void removeStorageObserver(StorageObserverToken token);
+    // Replaces the observer added by an earlier call of this function, for a host that keeps one.
     static void setStorageObserver(StorageObserver observer);
 
 protected:
+    // Shows the row's current contents in its cell; a page whose rows show more adds to it.
+    virtual void refreshCell(PSTableCell* cell, PSSpecifier* specifier);
+
     Ref<NSArray> _specifiers;
 
 private:
     void buildCells();
+    void layoutRows();
+    void discardCells();
     Ref<UITableViewCell> makeCell(PSSpecifier* specifier);
+    bool pushDetail(PSSpecifier* specifier, Class detail);
     std::vector<Ref<UITableViewCell>> cells_;
     bool cellsBuilt_ = false;
     UIViewController* rootController_ = nullptr;
@@ -88,8 +112,8 @@ public:
     NSArray* specifiers() override;
     // Picking a choice stores its value through the opening row's setter and moves the check.
     bool tapRow(size_t row) override;
-    void viewWillAppear(bool animated) override;
 
-private:
-    void updateChecks();
+protected:
+    // A choice's cell is checked when its value is the opening row's current value.
+    void refreshCell(PSTableCell* cell, PSSpecifier* specifier) override;
 };

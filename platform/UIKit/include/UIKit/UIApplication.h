@@ -2,7 +2,13 @@
 // The process's one application object. A host may install an instance of its own subclass as the
 // shared application before anything asks for it (the Phone app does).
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "objc/runtime.h"
+
+class NSURL;
 
 class UIApplication : public NSObject {
     OBJC_INTERFACE(UIApplication, NSObject)
@@ -20,6 +26,20 @@ public:
     virtual void _setBackgroundStyle(NSInteger style) { backgroundStyle_ = style; }
     BOOL isOpaque() const { return opaque_; }
     NSInteger backgroundStyle() const { return backgroundStyle_; }
+
+    // Whether some installed application handles the URL's scheme: one under "/Applications" whose
+    // Info.plist lists it in CFBundleURLTypes, or the browser for "http" and "https". NO for nil.
+    virtual BOOL canOpenURL(const NSURL* url) const;
+    // Hands the URL to the application that handles it. An opened URL is recorded and reported to
+    // the observer; NO, and nothing recorded, for nil or a URL nothing handles.
+    virtual BOOL openURL(const NSURL* url);
+
+    // Every URL opened in this process, oldest first.
+    static const std::vector<std::string>& openedURLs();
+    static void clearOpenedURLs();
+    // Hosts watch opened URLs through this.
+    using OpenURLObserver = std::function<void(const std::string& url)>;
+    static void setOpenURLObserver(OpenURLObserver observer);
 
 private:
     BOOL opaque_ = YES;

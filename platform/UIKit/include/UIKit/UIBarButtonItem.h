@@ -1,7 +1,5 @@
 #pragma once
-
-#include <string>
-#include <vector>
+// A navigation-bar item: a custom view, or a system item such as a fixed space of a given width.
 
 #include "UIKit/UIView.h"
 
@@ -28,21 +26,4 @@ private:
     CGFloat width_ = 0;
     id target_ = nullptr;  // not owned
     SEL action_ = nullptr;
-};
-
-class UINavigationItem : public NSObject {
-    OBJC_INTERFACE(UINavigationItem, NSObject)
-
-public:
-    UINavigationItem() = default;
-    const std::string& title() const { return title_; }
-    void setTitle(std::string title) { title_ = std::move(title); }
-    UIBarButtonItem* rightBarButtonItem() const { return right_.empty() ? nullptr : right_.front().get(); }
-    void setRightBarButtonItem(UIBarButtonItem* item);
-    const std::vector<Ref<UIBarButtonItem>>& rightBarButtonItems() const { return right_; }
-    void setRightBarButtonItems(std::vector<Ref<UIBarButtonItem>> items, bool animated);
-
-private:
-    std::string title_;
-    std::vector<Ref<UIBarButtonItem>> right_;
 };

@@ -1,10 +1,8 @@
 #pragma once
 // Controls with target-action per control event. Targets are not owned.
 
-#include <map>
 #include <vector>
 
-#include "UIKit/UIImage.h"
 #include "UIKit/UIView.h"
 
 enum UIControlEvents : unsigned long {
@@ -40,25 +38,4 @@ public:
 
 private:
     std::vector<Action> actions_;
-};
-
-enum UIButtonType : NSInteger { UIButtonTypeCustom = 0, UIButtonTypeSystem = 1 };
-
-class UIButton : public UIControl {
-    OBJC_INTERFACE(UIButton, UIControl)
-
-public:
-    UIButton() = default;
-    static Ref<UIButton> buttonWithType(UIButtonType type);
-
-    UIImage* backgroundImageForState(UIControlState state) const;
-    void setBackgroundImage(UIImage* image, UIControlState state);
-    bool showsTouchWhenHighlighted() const { return showsTouch_; }
-    void setShowsTouchWhenHighlighted(bool shows) { showsTouch_ = shows; }
-    UIButtonType buttonType() const { return type_; }
-
-private:
-    UIButtonType type_ = UIButtonTypeCustom;
-    std::map<unsigned long, Ref<UIImage>> backgrounds_;
-    bool showsTouch_ = false;
 };

@@ -1,4 +1,5 @@
 #pragma once
+// A picture shown in a frame of its own; the image is scaled into the frame when drawn.
 
 #include "UIKit/UIImage.h"
 #include "UIKit/UIView.h"

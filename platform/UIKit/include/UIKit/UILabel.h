@@ -1,4 +1,5 @@
 #pragma once
+// A text in one font, colour and alignment.
 
 #include <string>
 
@@ -18,11 +19,9 @@ public:
     void setText(std::string text) { text_ = std::move(text); }
     // The label's font: the system font of 17 points until one is set.
     UIFont* font() const;
-    // A nil font leaves the current one, as UIKit keeps a label's font when handed none.
-    void setFont(UIFont* font) {
-        if (font) font_ = font;
-    }
-    // Black until set.
+    // Nil returns to the system font, so a font name the catalogue lacks leaves the default.
+    void setFont(UIFont* font) { font_ = font; }
+    // Black until set; nil returns to black.
     UIColor* textColor() const { return textColor_ ? textColor_.get() : UIColor::blackColor(); }
     void setTextColor(UIColor* colour) { textColor_ = colour; }
     bool hasCustomTextColor() const { return textColor_ != nullptr; }

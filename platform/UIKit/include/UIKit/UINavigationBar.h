@@ -1,4 +1,5 @@
 #pragma once
+// The bar above a navigation stack: a tint for its buttons and attributes for its title text.
 
 #include "Foundation/NSDictionary.h"
 #include "UIKit/UIView.h"

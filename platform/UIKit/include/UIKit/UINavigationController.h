@@ -1,7 +1,8 @@
 #pragma once
 // A stack of controllers under one navigation bar. A push loads the new controller's view, then the
 // old top gets viewWillDisappear, the new one viewWillAppear, the old viewDidDisappear, the new
-// viewDidAppear; a pop is the mirror image.
+// viewDidAppear; a pop is the mirror image. While the navigation controller is not on screen the
+// stack changes without appearance calls.
 
 #include <vector>
 
@@ -13,6 +14,7 @@ class UINavigationController : public UIViewController {
 
 public:
     UINavigationController() = default;
+    ~UINavigationController() override;
     static Ref<UINavigationController> initWithRootViewController(UIViewController* root);
 
     void pushViewController(UIViewController* controller, bool animated);
@@ -22,8 +24,11 @@ public:
     const std::vector<Ref<UIViewController>>& viewControllers() const { return stack_; }
     UINavigationBar* navigationBar() const { return bar_; }
 
-    // Puts the navigation controller on screen: its top controller gets its appear pair.
+    // Puts the navigation controller on screen: its top controller gets its appear pair. Taking it
+    // off screen gives the top controller its disappear pair. Each does nothing a second time.
     void show();
+    void hide();
+    bool isShown() const { return shown_; }
 
     void loadView() override;
 
@@ -33,5 +38,6 @@ protected:
 private:
     void showTopView();
     std::vector<Ref<UIViewController>> stack_;
+    bool shown_ = false;
     Ref<UINavigationBar> bar_ = make<UINavigationBar>();
 };

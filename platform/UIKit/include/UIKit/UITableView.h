@@ -1,11 +1,8 @@
 #pragma once
-// Tables: a header view above the rows; the rows' cells are subviews, placed by whoever owns the
-// table's data, so that they inherit the table's tint.
+// Tables: a header view above the rows. The rows' cells are subviews placed by whoever owns the
+// table's data (the settings page), so that they inherit the table's tint.
 
-#include <string>
-
-#include "UIKit/UIImageView.h"
-#include "UIKit/UILabel.h"
+#include "UIKit/UITableViewCell.h"
 #include "UIKit/UIView.h"
 
 class UITableView : public UIView {
@@ -15,48 +12,9 @@ public:
     UITableView() = default;
     explicit UITableView(CGRect frame) : UIView(frame) {}
     UIView* tableHeaderView() const { return header_; }
+    // Replaces the header; nil removes it.
     void setTableHeaderView(UIView* header);
 
 private:
     Ref<UIView> header_;
-};
-
-enum UITableViewCellStyle : NSInteger {
-    UITableViewCellStyleDefault = 0,
-    UITableViewCellStyleValue1 = 1,
-    UITableViewCellStyleValue2 = 2,
-    UITableViewCellStyleSubtitle = 3,
-};
-
-enum UITableViewCellAccessoryType : NSInteger {
-    UITableViewCellAccessoryNone = 0,
-    UITableViewCellAccessoryDisclosureIndicator = 1,
-    UITableViewCellAccessoryCheckmark = 3,
-};
-
-class UITableViewCell : public UIView {
-    OBJC_INTERFACE(UITableViewCell, UIView)
-
-public:
-    UITableViewCell() : UIView(CGRectMake(0, 0, 320, 44)) {}
-    // The designated initialiser; also registered by name, so a cell created from its class name
-    // runs a subclass's override. Returns the cell, or nil when it cannot be initialised.
-    virtual UITableViewCell* initWithStyle(UITableViewCellStyle style, const std::string& reuseIdentifier);
-
-    UITableViewCellStyle style() const { return style_; }
-    const std::string& reuseIdentifier() const { return reuseIdentifier_; }
-    UIView* contentView();
-    UILabel* textLabel();
-    UILabel* detailTextLabel();
-    UIImageView* imageView();
-    UITableViewCellAccessoryType accessoryType() const { return accessory_; }
-    void setAccessoryType(UITableViewCellAccessoryType type) { accessory_ = type; }
-
-private:
-    UITableViewCellStyle style_ = UITableViewCellStyleDefault;
-    std::string reuseIdentifier_;
-    Ref<UIView> contentView_;
-    Ref<UILabel> textLabel_, detailTextLabel_;
-    Ref<UIImageView> imageView_;
-    UITableViewCellAccessoryType accessory_ = UITableViewCellAccessoryNone;
 };

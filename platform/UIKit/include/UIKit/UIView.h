@@ -19,7 +19,8 @@ public:
     ~UIView() override;
 
     CGRect frame() const { return frame_; }
-    virtual void setFrame(CGRect frame) { frame_ = frame; }
+    // A change of size asks for a new layout.
+    virtual void setFrame(CGRect frame);
     CGRect bounds() const { return {{0, 0}, frame_.size}; }
 
     // Re-parents `view`: it leaves its old superview first. Adding a view to itself or to one of its
@@ -39,13 +40,18 @@ public:
 
     // Its own tint if set, else the superview's, else the default tint blue.
     UIColor* tintColor() const;
-    // Nil returns the view to inheriting.
-    virtual void setTintColor(UIColor* colour) { tintColor_ = colour; }
+    // Nil returns the view to inheriting. Views below that inherit it lay out again, since cells
+    // derive their text colours from the tint when they lay out.
+    virtual void setTintColor(UIColor* colour);
     UIColor* ownTintColor() const { return tintColor_; }
     static UIColor* defaultTintColor();
 
     virtual void layoutSubviews() {}
-    // Lays out this view, then its subviews, depth first.
+    // Marks the view for layout at the next layoutIfNeeded. A new view starts marked, and so does a
+    // view that changes size, superview or inherited tint.
+    void setNeedsLayout() { needsLayout_ = true; }
+    bool needsLayout() const { return needsLayout_; }
+    // Lays out every marked view of this subtree, parents before their subviews.
     void layoutIfNeeded();
 
     // The controller whose root view this is, if any (not owned).
@@ -53,12 +59,15 @@ public:
     void setViewController(UIViewController* controller) { viewController_ = controller; }
 
 private:
+    void setSubtreeNeedsLayout();
+
     CGRect frame_{};
     std::vector<Ref<UIView>> subviews_;
     UIView* superview_ = nullptr;
     Ref<UIColor> backgroundColor_;
     Ref<UIColor> tintColor_;
     bool hidden_ = false;
+    bool needsLayout_ = true;
     NSInteger tag_ = 0;
     UIViewController* viewController_ = nullptr;
 };

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "UIKit/UIBarButtonItem.h"
+#include "UIKit/UINavigationItem.h"
 #include "UIKit/UIView.h"
 
 class UINavigationController;

@@ -20,10 +20,26 @@ public:
 [[noreturn]] void signatureMismatch(Class cls, SEL sel, const std::type_info& implemented,
                                     const std::type_info& sent);
 
+// The implementation type of a method with the signature R(Args...).
+template <class Sig>
+struct ImpOf;
+template <class R, class... A>
+struct ImpOf<R(A...)> {
+    using type = R (*)(id, SEL, A...);
+};
+
+// Whether a method was registered with the signature R(Args...), for callers that accept several
+// shapes (a control's action with or without the sender).
+template <class Sig>
+bool hasSignature(Method m) {
+    using Fn = typename ImpOf<Sig>::type;
+    return m && (m->types == &typeid(Fn) || *m->types == typeid(Fn));
+}
+
 template <class R, class... A>
 R (*checkedImp(Method m, Class cls, SEL sel))(id, SEL, A...) {
     using Fn = R (*)(id, SEL, A...);
-    if (m->types != &typeid(Fn) && *m->types != typeid(Fn)) [[unlikely]]
+    if (!hasSignature<R(A...)>(m)) [[unlikely]]
         signatureMismatch(cls, sel, *m->types, typeid(Fn));
     return reinterpret_cast<Fn>(m->imp);
 }
@@ -51,22 +67,6 @@ struct Msg<R(A...)> {
         return checkedImp<R, A...>(m, cls, sel)(self, sel, std::forward<T>(args)...);
     }
 };
-
-// Whether a method was registered with the signature R(Args...), for callers that accept several
-// shapes (a control's action with or without the sender).
-template <class Sig>
-struct SignatureOf;
-template <class R, class... A>
-struct SignatureOf<R(A...)> {
-    static bool matches(Method m) {
-        using Fn = R (*)(id, SEL, A...);
-        return m && (m->types == &typeid(Fn) || *m->types == typeid(Fn));
-    }
-};
-template <class Sig>
-bool hasSignature(Method m) {
-    return SignatureOf<Sig>::matches(m);
-}
 
 // Sends a target-action message: `action` may take no argument or the sender, as UIKit allows.
 // Throws MessageError for any other shape and for a target that does not respond.

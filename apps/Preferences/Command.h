@@ -1,0 +1,32 @@
+#pragma once
+// One command of a session, parsed from its text: a verb and what follows it.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace settings {
+
+enum class Verb { Open, Tap, Back, Heart, Mail, Show };
+
+struct Command {
+    Verb verb = Verb::Show;
+    std::string argument;             // the label of open and tap, the result of mail
+    std::optional<size_t> rowIndex;   // tap #N
+};
+
+// A command, or the reason the text is none.
+using ParsedCommand = std::variant<Command, std::string>;
+
+// Leading and trailing blanks are ignored; the argument is the rest of the text after the verb.
+ParsedCommand parseCommand(std::string_view text);
+
+// The commands of a -c text: separated by ';', blank ones dropped.
+std::vector<std::string> splitCommandList(std::string_view text);
+
+// The text without its leading and trailing blanks.
+std::string_view trimmed(std::string_view text);
+
+}  // namespace settings

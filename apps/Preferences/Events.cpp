@@ -1,0 +1,69 @@
+#include "Events.h"
+
+#include <cstdio>
+
+#include "CoreFoundation/CFNotificationRecording.h"
+#include "Foundation/JSON.h"
+#include "JSONValues.h"
+#include "Preferences/PSListController.h"
+#include "UIKit/UIApplication.h"
+#include "UIKit/UIViewController.h"
+
+namespace settings {
+namespace {
+
+void print(const json::Writer& line) {
+    std::fputs(line.str().c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+json::Writer event(const char* name) {
+    json::Writer out;
+    out.beginObject().key("event").string(name);
+    return out;
+}
+
+void reportStored(const std::string& domain, const std::string& key, id value) {
+    json::Writer out = event("stored");
+    out.key("domain").string(domain).key("key").string(key).key("value");
+    writeObject(out, value);
+    print(out.endObject());
+}
+
+void reportNotificationCall(const cf::NotificationCallRecord& record) {
+    if (record.call != cf::NotificationCall::Post) return;
+    json::Writer out = event("posted");
+    out.key("name");
+    if (record.hasName)
+        out.string(record.name);
+    else
+        out.null();
+    print(out.endObject());
+}
+
+void reportPresentation(UIViewController* controller, bool presenting) {
+    json::Writer out = event(presenting ? "presented" : "dismissed");
+    print(out.key("class").string(controller ? controller->className() : "").endObject());
+}
+
+void reportOpenedURL(const std::string& url) {
+    json::Writer out = event("openURL");
+    print(out.key("url").string(url).endObject());
+}
+
+}  // namespace
+
+void startReportingEvents() {
+    PSListController::setStorageObserver(reportStored);
+    cf::addNotificationTap(reportNotificationCall);
+    UIViewController::setPresentationObserver(reportPresentation);
+    UIApplication::setOpenURLObserver(reportOpenedURL);
+}
+
+void reportSystemCall(const std::string& command, int status) {
+    json::Writer out = event("system");
+    print(out.key("command").string(command).key("status").integer(status).endObject());
+}
+
+}  // namespace settings

@@ -1,0 +1,16 @@
+#pragma once
+// Side effects, printed on standard output as one JSON line each when they happen: values stored,
+// notifications posted, shell commands run, URLs opened, sheets presented and dismissed.
+
+#include <string>
+
+namespace settings {
+
+// Starts watching the frameworks. Call once, before the first command.
+void startReportingEvents();
+
+// A shell command that ran through system(), with its exit status (128 + signal when a signal
+// ended it, -1 when it could not be run).
+void reportSystemCall(const std::string& command, int status);
+
+}  // namespace settings

@@ -1,0 +1,69 @@
+#pragma once
+// What is on screen, read off the live objects: the page on top of the navigation stack (its bar,
+// header and rows) and whatever is presented over it. "show" prints it; a renderer can draw from
+// the same summary, which keeps pointers to the objects it was read from.
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "Preferences/PSSpecifier.h"
+#include "UIKit/UIColor.h"
+#include "UIKit/UINavigationController.h"
+#include "UIKit/UITableView.h"
+
+namespace settings {
+
+struct HeaderSummary {
+    std::optional<std::string> title, subtitle;
+    Ref<UIColor> colour;  // the title's text colour
+    UIView* view = nullptr;
+};
+
+// What a row shows as its value: nothing, a switch's state or a list item's check, or a choice
+// row's title.
+using RowValue = std::variant<std::monostate, bool, std::string>;
+
+struct RowSummary {
+    bool isGroup = false;
+    std::string cell;                    // the cell name of the row's type
+    std::optional<std::string> label;    // the shown title
+    std::optional<std::string> footer;   // groups only
+    RowValue value;
+    Ref<UIColor> titleColour;            // nil while the platform's own colour shows
+    double height = 0;
+    std::optional<std::string> cellClass;
+    PSSpecifier* specifier = nullptr;
+    UITableViewCell* cellView = nullptr;  // nil for a group
+};
+
+struct PageSummary {
+    UIViewController* controller = nullptr;
+    std::string className;
+    std::string title;
+    Ref<UIColor> barTint, barTitleColour;
+    std::vector<std::string> rightItems;
+    std::optional<HeaderSummary> header;
+    std::vector<RowSummary> rows;
+};
+
+struct PresentedSummary {
+    UIViewController* controller = nullptr;
+    std::string className;
+    // Mail composer.
+    std::optional<std::string> subject, body;
+    std::optional<bool> isHTML;
+    std::optional<std::vector<std::string>> recipients;
+    // Share sheet.
+    std::optional<std::string> initialText;
+};
+
+struct ScreenSummary {
+    PageSummary page;
+    std::optional<PresentedSummary> presented;
+};
+
+ScreenSummary summarizeScreen(UINavigationController* navigation);
+
+}  // namespace settings

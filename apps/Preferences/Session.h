@@ -1,0 +1,42 @@
+#pragma once
+// A Settings session: the root list in a navigation controller, and the commands that act on
+// whatever is on top of it.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "LoaderEntries.h"
+#include "RootListController.h"
+#include "UIKit/UINavigationController.h"
+
+namespace settings {
+
+class Session {
+public:
+    explicit Session(std::vector<LoaderEntry> entries);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Runs one command. A command that fails names the problem and changes nothing; an exception
+    // raised by a pane ends only the command that raised it.
+    std::optional<std::string> execute(const Command& command);
+
+    UINavigationController* navigation() const { return navigation_; }
+
+private:
+    std::optional<std::string> open(const std::string& label);
+    std::optional<std::string> tap(const Command& command);
+    std::optional<std::string> back();
+    std::optional<std::string> heart();
+    std::optional<std::string> finishMail(const std::string& result);
+    std::optional<std::string> show();
+    // Why the top page cannot be touched while something covers it; nothing when nothing does.
+    std::optional<std::string> coveredProblem() const;
+
+    Ref<PSRootListController> rootList_;
+    Ref<UINavigationController> navigation_;
+};
+
+}  // namespace settings

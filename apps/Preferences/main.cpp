@@ -1,0 +1,62 @@
+// The Settings app stand-in. It shows the device's pane entries, loads a pane's bundle when its
+// entry is opened, and runs commands that tap, go back and show what is on screen, printing every
+// side effect (stored values, notifications, shell commands, opened URLs, sheets) as it happens.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "Command.h"
+#include "DeviceEnvironment.h"
+#include "Events.h"
+#include "LoaderEntries.h"
+#include "Options.h"
+#include "Session.h"
+#include "objc/runtime.h"
+
+namespace {
+
+int usage(const std::string& problem) {
+    std::fprintf(stderr, "Preferences: %s\n%s", problem.c_str(), settings::usageText());
+    return 2;
+}
+
+// Runs one command text; false when it failed (the problem is on standard error).
+bool runCommand(settings::Session& session, const std::string& text) {
+    void* pool = objc_autoreleasePoolPush();
+    auto parsed = settings::parseCommand(text);
+    std::optional<std::string> problem;
+    if (auto* command = std::get_if<settings::Command>(&parsed))
+        problem = session.execute(*command);
+    else
+        problem = std::get<std::string>(parsed);
+    objc_autoreleasePoolPop(pool);
+    if (problem) std::fprintf(stderr, "Preferences: %s: %s\n", std::string(settings::trimmed(text)).c_str(), problem->c_str());
+    return !problem;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const settings::ParsedOptions parsed = settings::parseOptions(argc, argv);
+    if (!parsed.options) return usage(parsed.problem);
+    const settings::Options& options = *parsed.options;
+    if (auto problem = settings::enterDevice(options.root)) return usage(*problem);
+
+    void* pool = objc_autoreleasePoolPush();
+    settings::LoaderScan scan = settings::scanLoaderEntries();
+    for (const auto& problem : scan.problems) std::fprintf(stderr, "Preferences: skipping %s\n", problem.c_str());
+    settings::Session session(std::move(scan.entries));
+    settings::startReportingEvents();
+
+    bool failed = false;
+    if (options.commands) {
+        for (const auto& text : settings::splitCommandList(*options.commands)) failed |= !runCommand(session, text);
+    } else {
+        std::string line;
+        while (std::getline(std::cin, line))
+            if (!settings::trimmed(line).empty()) failed |= !runCommand(session, line);
+    }
+    objc_autoreleasePoolPop(pool);
+    return failed ? 1 : 0;
+}

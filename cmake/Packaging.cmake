@@ -1,0 +1,23 @@
+# The tweak's Debian package: the product's device files only (component "device"), laid out from
+# the device root, with the control fields tweak packages carry.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME "com.qelmor.corvane")
+set(CPACK_PACKAGE_VERSION "1.4")
+set(CPACK_DEBIAN_PACKAGE_RELEASE "3")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX "/")
+set(CPACK_COMPONENTS_ALL device)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_DEBIAN_PACKAGE_NAME "com.qelmor.corvane")
+set(CPACK_DEBIAN_PACKAGE_SECTION "Tweaks")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "mobilesubstrate, preferenceloader")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Brannoc Vesk <support@qelmor.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Restyles the Phone app's dialer")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Clear number display and keypad, status bar colours, a custom call button colour,\nblack tab buttons and a hidden Voicemail tab, chosen in Settings.")
+# CPack knows no Name or Author field; the package is finished with them after it is built.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/AddTweakFields.cmake)
+set(CPACK_ADD_TWEAK_FIELDS "Name: Corvane;Author: Brannoc Vesk <support@qelmor.com>")
+include(CPack)

@@ -1,0 +1,33 @@
+// The default setter and getter of a row: its "key" in the domain its "defaults" names.
+
+#include "CoreFoundation/CFNotificationCenter.h"
+#include "Preferences/PSListController.h"
+#include "Preferences/PreferencesStore.h"
+#include "StorageObservers.h"
+
+namespace {
+
+std::string stringProperty(const PSSpecifier* specifier, const char* key) {
+    auto* text = specifier ? objc_cast<NSString>(specifier->propertyForKey(key)) : nullptr;
+    return text ? text->str() : std::string();
+}
+
+}  // namespace
+
+void PSListController::setPreferenceValue(id value, PSSpecifier* specifier) {
+    const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
+    // The store checks the domain and the key, and logs why it refuses either.
+    if (!PreferencesStore::setPreferenceValue(domain, key, value)) return;
+    preferences::reportStored(domain, key, value);
+    const std::string notification = stringProperty(specifier, "PostNotification");
+    if (!notification.empty())
+        CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
+                                             CFStringMakeConstantString(notification), nullptr, nullptr, true);
+}
+
+Ref<NSObject> PSListController::readPreferenceValue(PSSpecifier* specifier) {
+    if (!specifier) return nullptr;
+    const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
+    Ref<NSObject> stored = key.empty() ? nullptr : PreferencesStore::readPreferenceValue(domain, key);
+    return stored ? stored : Ref<NSObject>(specifier->propertyForKey("default"));
+}

@@ -1,0 +1,3 @@
+#include "UIKit/UISwitchAppearance.h"
+
+OBJC_IMPLEMENTATION(UISwitchAppearance)

@@ -1,0 +1,22 @@
+#include "pages/RestartObserver.h"
+
+#include <cstdlib>
+
+namespace {
+
+CFStringRef killPhoneName() { return CFStringMakeConstantString(kKillPhoneNotification); }
+
+}  // namespace
+
+void KillPhoneCallback(CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
+    [[maybe_unused]] const int status = std::system(kKillPhoneCommand);
+}
+
+void registerRestartObserver() {
+    CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr, KillPhoneCallback,
+                                    killPhoneName(), nullptr, 0);
+}
+
+void removeRestartObserver() {
+    CFNotificationCenterRemoveObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr, killPhoneName(), nullptr);
+}

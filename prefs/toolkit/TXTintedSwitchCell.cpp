@@ -1,0 +1,10 @@
+#include "toolkit/TXTintedSwitchCell.h"
+
+#include "toolkit/TintedTitle.h"
+
+OBJC_IMPLEMENTATION(TXTintedSwitchCell)
+
+void TXTintedSwitchCell::layoutSubviews() {
+    PSSwitchTableCell::layoutSubviews();
+    tintTitleLabel(*this, titleTextLabel());
+}

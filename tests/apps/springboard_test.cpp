@@ -1,0 +1,287 @@
+// The launcher on a scratch device root, with the stand-in app and with the Phone app itself.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <thread>
+
+#include "BuiltApps.h"
+#include "ChildProcess.h"
+#include "DeviceRoot.h"
+#include "LaunchEvent.h"
+
+using namespace apps_testing;
+using testing_support::DeviceRoot;
+using testing_support::run;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Stream = ChildProcess::Stream;
+
+class Launcher : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device.copyFile(builtTestApp(), "/Applications/MobilePhone");
+        device.copyFile(builtKillall(), "/usr/bin/killall");
+        root = fs::canonical(device.path()).string();
+    }
+
+    void TearDown() override {
+        launcher.reset();
+        for (const pid_t app : apps) killIfRunning(app);
+    }
+
+    void start(std::vector<std::string> arguments = {}, const std::string& program = builtSpringBoard()) {
+        if (arguments.empty()) arguments = {"--root", device.path(), "--app", device / "/Applications/MobilePhone"};
+        arguments.insert(arguments.begin(), program);
+        launcher = std::make_unique<ChildProcess>(Launch{arguments, {}, "", true});
+    }
+
+    // The next line of the launcher's output, which must be an event.
+    std::optional<LaunchEvent> nextEvent() {
+        const auto line = launcher->readLine(Stream::Out);
+        if (!line) return std::nullopt;
+        auto event = parseLaunchEvent(*line);
+        if (!event) {
+            ADD_FAILURE() << "not an event: " << *line;
+        } else if (event->kind == "launched") {
+            apps.push_back(static_cast<pid_t>(event->pid));
+        }
+        return event;
+    }
+
+    // Waits for a launched app to be serving.
+    bool ready(long pid) {
+        const std::string marker = "/ready/" + std::to_string(pid);
+        for (int i = 0; i < 3000; ++i) {
+            if (device.exists(marker)) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+    void setBehaviour(const std::string& behaviour) { device.writeFile("/app-behaviour", behaviour); }
+
+    DeviceRoot device;
+    std::string root;
+    std::unique_ptr<ChildProcess> launcher;
+    std::vector<pid_t> apps;
+};
+
+void expectLaunched(const std::optional<LaunchEvent>& event, long count) {
+    ASSERT_TRUE(event) << "no event";
+    EXPECT_EQ(event->kind, "launched");
+    EXPECT_EQ(event->count, count);
+}
+
+void expectExited(const std::optional<LaunchEvent>& event, long pid, std::optional<int> signal, std::optional<int> status) {
+    ASSERT_TRUE(event) << "no event";
+    EXPECT_EQ(event->kind, "exited");
+    EXPECT_EQ(event->pid, pid);
+    EXPECT_EQ(event->signal, signal);
+    EXPECT_EQ(event->status, status);
+}
+
+TEST_F(Launcher, StartsTheAppAsAProcessOfTheDevice) {
+    start();
+    const auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched && ready(launched->pid));
+    const pid_t app = static_cast<pid_t>(launched->pid);
+
+    EXPECT_EQ(procEntries(app, "cmdline"),
+              (std::vector<std::string>{device / "/Applications/MobilePhone", "--root", root, "--serve"}));
+    const auto environment = procEntries(app, "environ");
+    EXPECT_NE(std::find(environment.begin(), environment.end(), "SIMULATOR_ROOT=" + root), environment.end());
+    const auto own = procEntries(launcher->pid(), "environ");
+    EXPECT_NE(std::find(own.begin(), own.end(), "SIMULATOR_ROOT=" + root), own.end())
+        << "the launcher is a process of the device too";
+
+    // The app's own output went elsewhere: after the end, nothing but events.
+    ::kill(launcher->pid(), SIGTERM);
+    ASSERT_EQ(launcher->waitForEnd(), 0);
+    expectExited(nextEvent(), app, std::nullopt, 0);
+    EXPECT_EQ(launcher->readRest(Stream::Out), "");
+}
+
+TEST_F(Launcher, RelaunchesTheAppWhenItIsKilledOrEnds) {
+    start();
+    auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched && ready(launched->pid));
+
+    // As the settings pane restarts the Phone app.
+    const auto killall = run({device / "/usr/bin/killall", "-9", "MobilePhone"});
+    EXPECT_EQ(killall.status, 0) << killall.err;
+    expectExited(nextEvent(), launched->pid, SIGKILL, std::nullopt);
+    auto relaunched = nextEvent();
+    expectLaunched(relaunched, 2);
+    ASSERT_TRUE(relaunched && ready(relaunched->pid));
+    EXPECT_NE(relaunched->pid, launched->pid);
+
+    ::kill(static_cast<pid_t>(relaunched->pid), SIGTERM);
+    expectExited(nextEvent(), relaunched->pid, std::nullopt, 0);
+    expectLaunched(nextEvent(), 3);
+}
+
+// How a launcher is told to stop: a signal from outside, or the device's own killall.
+class LauncherStop : public Launcher, public ::testing::WithParamInterface<std::string> {
+protected:
+    void stop() {
+        if (GetParam() == "killall") {
+            const auto result = run({device / "/usr/bin/killall", "SpringBoard"});
+            EXPECT_EQ(result.status, 0) << result.err;
+        } else {
+            ::kill(launcher->pid(), GetParam() == "SIGINT" ? SIGINT : SIGTERM);
+        }
+    }
+};
+
+TEST_P(LauncherStop, EndsTheAppAndThenItselfCleanly) {
+    start();
+    const auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched && ready(launched->pid));
+
+    stop();
+    expectExited(nextEvent(), launched->pid, std::nullopt, 0);  // asked to end, not killed
+    EXPECT_EQ(launcher->waitForEnd(), 0);
+    EXPECT_TRUE(processEnds(static_cast<pid_t>(launched->pid))) << "the app outlived its launcher";
+    EXPECT_EQ(launcher->readRest(Stream::Out), "") << "no relaunch after the stop";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, LauncherStop, ::testing::Values("SIGTERM", "SIGINT", "killall"));
+
+TEST_F(Launcher, KillsAnAppThatWillNotEnd) {
+    setBehaviour("stubborn");
+    start();
+    const auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched && ready(launched->pid));
+
+    ::kill(launcher->pid(), SIGTERM);
+    expectExited(nextEvent(), launched->pid, SIGKILL, std::nullopt);
+    EXPECT_EQ(launcher->waitForEnd(), 0);
+    EXPECT_NE(launcher->readRest(Stream::Err).find("did not end after SIGTERM"), std::string::npos);
+}
+
+TEST_F(Launcher, BacksOffAnAppThatDiesAtOnce) {
+    setBehaviour("exit 3");
+    start();
+    for (long count = 1; count <= 5; ++count) {
+        const auto launched = nextEvent();
+        expectLaunched(launched, count);
+        ASSERT_TRUE(launched);
+        expectExited(nextEvent(), launched->pid, std::nullopt, 3);
+    }
+
+    // Relaunched at once twice, then after pauses that grow.
+    static const std::regex backoff(R"(ended within 1 s of launch (\d+) times in a row; waiting (\d+) ms)");
+    std::vector<std::pair<int, long>> pauses;
+    while (pauses.size() < 3) {
+        const auto line = launcher->readLine(Stream::Err);
+        ASSERT_TRUE(line) << "no word of backing off";
+        std::smatch match;
+        if (std::regex_search(*line, match, backoff)) pauses.emplace_back(std::stoi(match[1]), std::stol(match[2]));
+    }
+    EXPECT_EQ(pauses[0].first, 3);
+    EXPECT_EQ(pauses[1].first, 4);
+    EXPECT_EQ(pauses[2].first, 5);
+    EXPECT_GT(pauses[0].second, 0);
+    EXPECT_GT(pauses[1].second, pauses[0].second);
+    EXPECT_GT(pauses[2].second, pauses[1].second);
+
+    // A stop while pausing ends the launcher without another launch.
+    ::kill(launcher->pid(), SIGTERM);
+    EXPECT_EQ(launcher->waitForEnd(), 0);
+    const std::string rest = launcher->readRest(Stream::Out);
+    EXPECT_EQ(rest.find("\"launched\""), std::string::npos) << rest;
+}
+
+TEST_F(Launcher, DoesNotHoldBackAnAppThatLived) {
+    setBehaviour("live 1300 0");
+    start();
+    for (long count = 1; count <= 4; ++count) {
+        const auto launched = nextEvent();
+        expectLaunched(launched, count);
+        ASSERT_TRUE(launched);
+        expectExited(nextEvent(), launched->pid, std::nullopt, 0);
+    }
+    ::kill(launcher->pid(), SIGTERM);
+    EXPECT_EQ(launcher->waitForEnd(), 0);
+    const std::string messages = launcher->readRest(Stream::Err);
+    EXPECT_EQ(messages.find("waiting"), std::string::npos) << messages;
+}
+
+TEST_F(Launcher, FindsTheAppInItsOwnDirectory) {
+    device.copyFile(builtSpringBoard(), "/Applications/SpringBoard");
+    start({"--root", device.path()}, device / "/Applications/SpringBoard");
+    const auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched);
+    EXPECT_EQ(procEntries(static_cast<pid_t>(launched->pid), "cmdline").at(0), device / "/Applications/MobilePhone");
+
+    // Alone in its directory, it has nothing to launch.
+    device.copyFile(builtSpringBoard(), "/Alone/SpringBoard");
+    const auto alone = run({device / "/Alone/SpringBoard", "--root", device.path()});
+    EXPECT_EQ(alone.status, 2);
+    EXPECT_NE(alone.err.find(device / "/Alone/MobilePhone"), std::string::npos) << alone.err;
+}
+
+TEST_F(Launcher, LaunchesThePhoneAppItself) {
+    start({"--root", device.path()});  // the built launcher's neighbour is the built Phone app
+    const auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched);
+    EXPECT_EQ(procEntries(static_cast<pid_t>(launched->pid), "comm"), std::vector<std::string>{"MobilePhone\n"});
+    const std::string report = "/var/mobile/Library/MobilePhone/report.json";
+    bool written = false;
+    for (int i = 0; i < 3000 && !(written = device.exists(report)); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_TRUE(written) << "the Phone app did not serve";
+
+    ::kill(launcher->pid(), SIGTERM);
+    expectExited(nextEvent(), launched->pid, std::nullopt, 0);
+    EXPECT_EQ(launcher->waitForEnd(), 0);
+}
+
+TEST_F(Launcher, NoAppOutlivesALauncherThatIsKilled) {
+    start();
+    const auto launched = nextEvent();
+    expectLaunched(launched, 1);
+    ASSERT_TRUE(launched && ready(launched->pid));
+    ::kill(launcher->pid(), SIGKILL);
+    ASSERT_TRUE(launcher->waitForEnd());
+    EXPECT_TRUE(processEnds(static_cast<pid_t>(launched->pid)));
+}
+
+TEST_F(Launcher, RejectsBadCommandLinesWithUsage) {
+    device.writeFile("/not-executable", "data");
+    const std::string app = device / "/Applications/MobilePhone";
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {},
+             {"--root"},
+             {"--app", app},
+             {"--root", device / "/missing", "--app", app},
+             {"--root", device / "/not-executable", "--app", app},
+             {"--root", device.path(), "--app", device / "/missing"},
+             {"--root", device.path(), "--app", device / "/not-executable"},
+             {"--root", device.path(), "--app", device / "/Applications"},
+             {"--root", device.path(), "--app", app, "--bogus"}}) {
+        SCOPED_TRACE(::testing::PrintToString(arguments));
+        auto argv = arguments;
+        argv.insert(argv.begin(), builtSpringBoard());
+        const auto result = run(argv);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(result.err.find("usage: SpringBoard"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_FALSE(device.exists("/ready")) << "nothing was launched";
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Foundation/NSArray.h"
+#include "Foundation/NSDictionary.h"
+#include "Foundation/NSString.h"
+#include "MessageUI/MFMailComposeViewController.h"
+#include "ScratchDevice.h"
+#include "Social/SLComposeViewController.h"
+#include "objc/message.h"
+
+namespace {
+
+constexpr const char* kAccountsFile = "/var/mobile/Library/Mail/Accounts.plist";
+
+// Answers the composer by name, as a page does, and lets the composer go when told, as a page
+// dismissing it would.
+class MailDelegateProbe : public NSObject {
+    OBJC_INTERFACE(MailDelegateProbe, NSObject)
+
+public:
+    MailDelegateProbe() = default;
+    std::vector<int> results;
+    NSObject* lastController = nullptr;
+    NSObject* lastError = reinterpret_cast<NSObject*>(1);
+    Ref<MFMailComposeViewController> held;
+};
+
+class SilentMailDelegate : public NSObject {
+    OBJC_INTERFACE(SilentMailDelegate, NSObject)
+
+public:
+    SilentMailDelegate() = default;
+};
+
+void writeAccounts(const ScratchDevice& device, Ref<NSObject> accounts) {
+    device.writePlist(kAccountsFile, NSDictionary::dictionaryWithObjectsAndKeys({{"Accounts", accounts}}),
+                      plist::Format::Binary);
+}
+
+}  // namespace
+
+OBJC_IMPLEMENTATION(MailDelegateProbe,
+    objc::method("mailComposeController:didFinishWithResult:error:", [](id self, SEL, id controller, int result, id error) {
+        auto* probe = static_cast<MailDelegateProbe*>(self);
+        probe->results.push_back(result);
+        probe->lastController = controller;
+        probe->lastError = error;
+        probe->held = nullptr;
+    }))
+OBJC_IMPLEMENTATION(SilentMailDelegate)
+
+TEST(MailComposer, CanSendOnlyWithAnAccountOnTheDevice) {
+    ScratchDevice device;
+    EXPECT_FALSE(MFMailComposeViewController::canSendMail()) << "no accounts file";
+    writeAccounts(device, make<NSArray>());
+    EXPECT_FALSE(MFMailComposeViewController::canSendMail()) << "an empty list";
+    writeAccounts(device, NSString::string("me@example.org"));
+    EXPECT_FALSE(MFMailComposeViewController::canSendMail()) << "not a list";
+    device.write(kAccountsFile, std::string("\0garbage", 8));
+    EXPECT_FALSE(MFMailComposeViewController::canSendMail()) << "a corrupt file";
+    writeAccounts(device, NSArray::arrayWithObjects({NSString::string("me@example.org")}));
+    EXPECT_TRUE(MFMailComposeViewController::canSendMail());
+}
+
+TEST(MailComposer, TellsTheDelegateEachResultByName) {
+    auto delegate = make<MailDelegateProbe>();
+    const uint32_t retained = delegate->retainCount();
+    auto composer = make<MFMailComposeViewController>();
+    composer->setMailComposeDelegate(delegate);
+    EXPECT_EQ(delegate->retainCount(), retained) << "the delegate is not owned";
+    for (MFMailComposeResult result : {MFMailComposeResultCancelled, MFMailComposeResultSaved,
+                                       MFMailComposeResultSent, MFMailComposeResultFailed})
+        composer->finishWithResult(result);
+    EXPECT_EQ(delegate->results, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(delegate->lastController, composer.get());
+    EXPECT_EQ(delegate->lastError, nullptr);
+}
+
+TEST(MailComposer, SurvivesADelegateThatLetsItGoAndIgnoresOneThatDoesNotAnswer) {
+    auto delegate = make<MailDelegateProbe>();
+    {
+        auto composer = make<MFMailComposeViewController>();
+        composer->setMailComposeDelegate(delegate);
+        delegate->held = composer;
+    }
+    delegate->held->finishWithResult(MFMailComposeResultSent);  // the last reference goes in the callback
+    EXPECT_EQ(delegate->results, std::vector<int>{2});
+
+    auto silent = make<SilentMailDelegate>();
+    auto composer = make<MFMailComposeViewController>();
+    composer->setMailComposeDelegate(silent);
+    EXPECT_NO_THROW(composer->finishWithResult(MFMailComposeResultCancelled));
+    composer->setMailComposeDelegate(nullptr);
+    EXPECT_NO_THROW(composer->finishWithResult(MFMailComposeResultCancelled));
+}
+
+TEST(ShareSheet, CarriesTheServiceAndTheInitialText) {
+    EXPECT_STREQ(SLServiceTypeTwitter, "com.apple.social.twitter");
+    auto sheet = SLComposeViewController::composeViewControllerForServiceType(SLServiceTypeTwitter);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->serviceType(), "com.apple.social.twitter");
+    EXPECT_EQ(sheet->initialText(), "");
+    EXPECT_TRUE(sheet->setInitialText("Someone needs to change their Corvane!"));
+    EXPECT_EQ(sheet->initialText(), "Someone needs to change their Corvane!");
+    EXPECT_TRUE(sheet->isKindOfClass(UIViewController::class_()));
+}
