@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything, installs Corvane into a scratch device root and shows what it does to the Phone
-# app: the dialer's report without a preference file, then with a sample one.
+# The end-to-end demo: installs Corvane into a scratch device root, starts the launcher, draws the
+# dialer, changes settings through the Settings app (each change really stores the preference file,
+# kills the running Phone app and lets the launcher start a new one), draws the dialer again, and
+# says what changed. Pictures go to demo-output/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -8,17 +10,68 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/corvane-demo-XXXXXX")
-trap 'rm -rf "$root"' EXIT
+out="$PWD/demo-output"
+mkdir -p "$out"
+launcher=""
+cleanup() {
+  if [ -n "$launcher" ]; then kill -TERM "$launcher" 2>/dev/null || true; wait "$launcher" 2>/dev/null || true; fi
+  rm -rf "$root"
+}
+trap cleanup EXIT
 cmake --install build --component device --prefix "$root" >/dev/null
 cmake --install build --component system --prefix "$root" >/dev/null
+report="$root/var/mobile/Library/MobilePhone/report.json"
+events="$root/launcher.log"
+
+# Waits until the launcher has started the Phone app `$1` times and that app has written its report.
+await_launch() {
+  for _ in $(seq 1 600); do
+    if [ "$(grep -c '"launched"' "$events" 2>/dev/null || true)" -ge "$1" ] && [ -s "$report" ]; then return 0; fi
+    sleep 0.05
+  done
+  echo "demo: the Phone app was not relaunched" >&2
+  exit 1
+}
+# What the original implementation of a hooked message received, or what the app got back.
+entry() { grep -o "\"selector\":\"$1\"[^}]*" "$report"; }
+received() { entry "$1" | sed -E 's/.*"received":(.*),"returned":.*/\1/'; }
+returned() { entry "$1" | sed -E 's/.*"returned":(.*)$/\1/'; }
+settings() { build/bin/Preferences --root "$root" -c "$1" 2>/dev/null | grep -E '"event":"(stored|system)"' || true; }
+summary() {
+  echo "  Voicemail tab shown:   $(returned showsPhoneVoicemail)"
+  echo "  status bar (request, background, text): $(received initWithRequest:backgroundColor:foregroundColor:)"
+  echo "  call button colour:    $(received setBackgroundColor:)"
+}
+
 echo "Device root: $root"
+build/bin/SpringBoard --root "$root" >"$events" &
+launcher=$!
+await_launch 1
+build/bin/MobilePhone --root "$root" --render "$out/dialer-before.png"
+echo
+echo "== The Phone app with Corvane, nothing set yet"
+summary
+
+launches=1
+# Every stored change kills the running Phone app; each kill that found one is one relaunch.
+change() {
+  local description=$1 commands=$2 happened
+  echo
+  echo "== Settings: $description"
+  rm -f "$report"
+  happened=$(settings "$commands")
+  echo "$happened"
+  launches=$((launches + $(grep -c '"command":"killall -9 MobilePhone","status":0' <<<"$happened" || true)))
+  await_launch "$launches"
+}
+change "hide the Voicemail tab" "open Corvane; tap Settings; tap Hide Voicemail Tab"
+change "status bar text in blue" "open Corvane; tap Settings; tap Text Colour; tap Blue"
+change "a red call button" "open Corvane; tap Settings; tap Custom Colour; tap #10; tap Red"
+build/bin/MobilePhone --root "$root" --render "$out/dialer-after.png"
 
 echo
-echo "== The Phone app with Corvane and no preference file"
-build/bin/MobilePhone --root "$root" --report
-
+echo "== The Phone app after $((launches - 1)) restarts by the pane"
+summary
 echo
-echo "== With a sample preference file (hide the Voicemail tab, blue status bar text, red call button)"
-build/bin/plistwrite "$root/var/mobile/Library/Preferences/com.qelmor.corvane.plist" \
-  kVoice=bool:true fgc=int:2 enabled=bool:true call=int:13
-build/bin/MobilePhone --root "$root" --report
+echo "Pictures: $out/dialer-before.png"
+echo "          $out/dialer-after.png"
