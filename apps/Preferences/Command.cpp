@@ -16,6 +16,7 @@ struct VerbSpelling {
 constexpr VerbSpelling kVerbs[] = {
     {"open", Verb::Open, true}, {"tap", Verb::Tap, true},     {"back", Verb::Back, false},
     {"heart", Verb::Heart, false}, {"mail", Verb::Mail, true}, {"show", Verb::Show, false},
+    {"render", Verb::Render, true},
 };
 
 bool isMailResult(std::string_view word) {

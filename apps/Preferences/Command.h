@@ -9,11 +9,11 @@
 
 namespace settings {
 
-enum class Verb { Open, Tap, Back, Heart, Mail, Show };
+enum class Verb { Open, Tap, Back, Heart, Mail, Show, Render };
 
 struct Command {
     Verb verb = Verb::Show;
-    std::string argument;             // the label of open and tap, the result of mail
+    std::string argument;             // the label of open and tap, the result of mail, the file of render
     std::optional<size_t> rowIndex;   // tap #N
 };
 

@@ -1,5 +1,11 @@
 #include "Session.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "PagePicture.h"
+
 #include <cstdio>
 #include <exception>
 
@@ -48,6 +54,7 @@ std::optional<std::string> Session::execute(const Command& command) {
             case Verb::Heart: return heart();
             case Verb::Mail: return finishMail(command.argument);
             case Verb::Show: return show();
+            case Verb::Render: return render(command.argument);
         }
     } catch (const std::exception& raised) {
         return std::string("the page raised an exception: ") + raised.what();
@@ -116,6 +123,17 @@ std::optional<std::string> Session::finishMail(const std::string& result) {
     auto* composer = objc_cast<MFMailComposeViewController>(navigation_->presentedViewController());
     if (!composer) return std::string("no mail composer is open");
     composer->finishWithResult(mailResult(result));
+    return std::nullopt;
+}
+
+// Written beside the target and renamed over it, so a reader never sees half a picture.
+std::optional<std::string> Session::render(const std::string& file) {
+    Ref<UIImage> picture = drawScreen(summarizeScreen(navigation_));
+    const std::string temporary = file + ".partial";
+    if (!picture || !picture->CGImage()->writePNG(temporary) || ::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return "cannot write the picture to " + file;
+    }
     return std::nullopt;
 }
 

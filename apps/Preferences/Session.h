@@ -32,6 +32,7 @@ private:
     std::optional<std::string> heart();
     std::optional<std::string> finishMail(const std::string& result);
     std::optional<std::string> show();
+    std::optional<std::string> render(const std::string& file);
     // Why the top page cannot be touched while something covers it; nothing when nothing does.
     std::optional<std::string> coveredProblem() const;
 
