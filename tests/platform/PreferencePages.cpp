@@ -15,21 +15,6 @@ OBJC_IMPLEMENTATION(TestPage,
 OBJC_IMPLEMENTATION(DetailPage)
 OBJC_IMPLEMENTATION(RecordingCell)
 
-namespace {
-
-Ref<NSArray> numbers(std::initializer_list<long long> values) {
-    std::vector<Ref<NSObject>> items;
-    for (long long v : values) items.push_back(NSNumber::numberWithInteger(v));
-    return make<NSArray>(std::move(items));
-}
-
-Ref<NSArray> strings(std::initializer_list<const char*> values) {
-    std::vector<Ref<NSObject>> items;
-    for (const char* v : values) items.push_back(NSString::string(v));
-    return make<NSArray>(std::move(items));
-}
-
-}  // namespace
 
 Ref<PSSpecifier> TestPage::storedRow(const char* name, PSCellType type, const char* key, Ref<NSObject> fallback,
                                      const char* notification) {

@@ -12,6 +12,19 @@
 #include "Preferences/PSListController.h"
 #include "ScratchDevice.h"
 
+// Choice arrays, spelled briefly.
+inline Ref<NSArray> numbers(std::initializer_list<long long> values) {
+    std::vector<Ref<NSObject>> items;
+    for (long long v : values) items.push_back(NSNumber::numberWithInteger(v));
+    return make<NSArray>(std::move(items));
+}
+
+inline Ref<NSArray> strings(std::initializer_list<const char*> values) {
+    std::vector<Ref<NSObject>> items;
+    for (const char* v : values) items.push_back(NSString::string(v));
+    return make<NSArray>(std::move(items));
+}
+
 inline constexpr const char* kTestDomain = "com.test.prefs";
 inline constexpr const char* kTestNotification = "com.test.prefs/Changed";
 

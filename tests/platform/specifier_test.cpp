@@ -1,23 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "Foundation/NSNumber.h"
+#include "PreferencePages.h"
 #include "Preferences/PSSpecifier.h"
 
-namespace {
-
-Ref<NSArray> numbers(std::initializer_list<long long> values) {
-    std::vector<Ref<NSObject>> items;
-    for (long long v : values) items.push_back(NSNumber::numberWithInteger(v));
-    return make<NSArray>(std::move(items));
-}
-
-Ref<NSArray> strings(std::initializer_list<const char*> values) {
-    std::vector<Ref<NSObject>> items;
-    for (const char* v : values) items.push_back(NSString::string(v));
-    return make<NSArray>(std::move(items));
-}
-
-}  // namespace
 
 TEST(PSSpecifier, ChoiceValuesPairWithTitlesByPositionWhateverTheNumberKind) {
     auto s = PSSpecifier::preferenceSpecifierNamed(NSString::string("Text Colour"), nullptr, nullptr, nullptr,
