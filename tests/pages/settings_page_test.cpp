@@ -180,7 +180,8 @@ TEST(SettingsPage, PickingCyanStoresTheIndexOfItsOwnTableAndRestarts) {
     shown.pick(7, "Cyan");
     shown.pick(10, "Cyan");
     for (const auto& [key, index] : {std::pair{"fgc", 4}, {"bgc", 5}, {"call", 5}}) {
-        auto* stored = objc_cast<NSNumber>(device.storedValue(key).get());
+        const auto storedKept = device.storedValue(key);
+        auto* stored = objc_cast<NSNumber>(storedKept.get());
         ASSERT_TRUE(stored) << key;
         EXPECT_EQ(stored->intValue(), index) << key;
     }
@@ -196,7 +197,8 @@ TEST(SettingsPage, FlippingASwitchStoresAPostsAndRestartsEvenAfterAChoiceList) {
     ASSERT_TRUE(shown.page->tapRow(6));
     shown.navigation->popViewControllerAnimated(false);
     ASSERT_TRUE(shown.page->tapRow(13));
-    auto* stored = objc_cast<NSNumber>(device.storedValue("kVoice").get());
+    const auto storedKept = device.storedValue("kVoice");
+    auto* stored = objc_cast<NSNumber>(storedKept.get());
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->kind(), NSNumber::Kind::Boolean);
     EXPECT_TRUE(stored->boolValue());

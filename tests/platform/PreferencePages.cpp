@@ -71,7 +71,8 @@ StoredValues::StoredValues() {
 StoredValues::~StoredValues() { PSListController::removeStorageObserver(token); }
 
 std::optional<long long> storedNumber(const char* key) {
-    auto* n = objc_cast<NSNumber>(PreferencesStore::readPreferenceValue(kTestDomain, key).get());
+    const auto nKept = PreferencesStore::readPreferenceValue(kTestDomain, key);
+    auto* n = objc_cast<NSNumber>(nKept.get());
     return n ? std::optional<long long>(n->longLongValue()) : std::nullopt;
 }
 

@@ -60,12 +60,14 @@ TEST(PreferenceValues, TheGetterGivesTheDefaultUntilAValueIsStored) {
     ScratchDevice device;
     auto page = make<TestPage>();
     auto row = page->storedRow("Row", PSSwitchCell, "flag", yes());
-    auto* fallback = objc_cast<NSNumber>(page->readPreferenceValue(row).get());
+    const auto fallbackKept = page->readPreferenceValue(row);
+    auto* fallback = objc_cast<NSNumber>(fallbackKept.get());
     ASSERT_TRUE(fallback);
     EXPECT_TRUE(fallback->boolValue());
 
     page->setPreferenceValue(no(), row);
-    auto* stored = objc_cast<NSNumber>(page->readPreferenceValue(row).get());
+    const auto storedKept = page->readPreferenceValue(row);
+    auto* stored = objc_cast<NSNumber>(storedKept.get());
     ASSERT_TRUE(stored);
     EXPECT_FALSE(stored->boolValue()) << "a stored NO is a value, not a missing one";
 
@@ -84,7 +86,8 @@ TEST(PreferenceValues, TheGetterAndSetterAnswerByName) {
     auto row = page->storedRow("Row", PSLinkListCell, "fgc", NSNumber::numberWithInteger(3));
     row->performSetter(NSNumber::numberWithInteger(7));
     EXPECT_EQ(storedNumber("fgc"), 7);
-    auto* value = objc_cast<NSNumber>(row->performGetter().get());
+    const auto valueKept = row->performGetter();
+    auto* value = objc_cast<NSNumber>(valueKept.get());
     ASSERT_TRUE(value);
     EXPECT_EQ(value->longLongValue(), 7);
 }
