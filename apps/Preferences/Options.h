@@ -7,16 +7,14 @@
 namespace settings {
 
 struct Options {
-    std::string root;                    // the device root, as given
+    std::string root;                    // the device root, an existing directory
     std::optional<std::string> commands;  // -c; standard input when absent
 };
 
-struct ParsedOptions {
-    std::optional<Options> options;  // nothing on a usage error
-    std::string problem;
-};
-
-ParsedOptions parseOptions(int argc, char** argv);
-const char* usageText();
+// The options to run with; nothing when the program is done (help, version or a usage error,
+// already printed), with `status` set to its exit status.
+std::optional<Options> readOptions(int argc, char** argv, int& status);
+// Reports a problem with the command line found later; returns the exit status.
+int usageError(const std::string& problem);
 
 }  // namespace settings

@@ -16,11 +16,6 @@
 
 namespace {
 
-int usage(const std::string& problem) {
-    std::fprintf(stderr, "Preferences: %s\n%s", problem.c_str(), settings::usageText());
-    return 2;
-}
-
 // Runs one command text; false when it failed (the problem is on standard error).
 bool runCommand(settings::Session& session, const std::string& text) {
     void* pool = objc_autoreleasePoolPush();
@@ -38,10 +33,10 @@ bool runCommand(settings::Session& session, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const settings::ParsedOptions parsed = settings::parseOptions(argc, argv);
-    if (!parsed.options) return usage(parsed.problem);
-    const settings::Options& options = *parsed.options;
-    if (auto problem = settings::enterDevice(options.root)) return usage(*problem);
+    int status = 0;
+    const std::optional<settings::Options> options = settings::readOptions(argc, argv, status);
+    if (!options) return status;
+    if (auto problem = settings::enterDevice(options->root)) return settings::usageError(*problem);
 
     void* pool = objc_autoreleasePoolPush();
     settings::LoaderScan scan = settings::scanLoaderEntries();
@@ -50,8 +45,8 @@ int main(int argc, char** argv) {
     settings::startReportingEvents();
 
     bool failed = false;
-    if (options.commands) {
-        for (const auto& text : settings::splitCommandList(*options.commands)) failed |= !runCommand(session, text);
+    if (options->commands) {
+        for (const auto& text : settings::splitCommandList(*options->commands)) failed |= !runCommand(session, text);
     } else {
         std::string line;
         while (std::getline(std::cin, line))

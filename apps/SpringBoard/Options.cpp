@@ -3,7 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <string_view>
+
+#include "cli/CommandLine.h"
 
 namespace fs = std::filesystem;
 
@@ -11,11 +12,16 @@ namespace springboard {
 
 namespace {
 
-Options invalid(std::string problem) {
-    Options options;
-    options.outcome = Options::Outcome::Invalid;
-    options.problem = std::move(problem);
-    return options;
+const cli::Program& program() {
+    static const cli::Program program{
+        .name = "SpringBoard",
+        .synopsis = "--root DIR [--app PATH]",
+        .summary = "Starts 'APP --root DIR --serve' and starts it again whenever it exits, printing one JSON line\n"
+                   "per launch and per exit. SIGTERM or SIGINT ends the app and then the launcher.\n"
+                   "The launcher and the app run with SIMULATOR_ROOT=DIR.",
+        .options = {cli::rootOption(), {"app", "PATH", "the app to launch (default: MobilePhone beside SpringBoard)"}},
+    };
+    return program;
 }
 
 std::string appBesideLauncher() {
@@ -30,42 +36,43 @@ bool isExecutableFile(const std::string& path) {
     return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
 }
 
-}  // namespace
-
-Options parseOptions(int argc, char** argv) {
-    Options options;
-    std::string root;
-    std::string app;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help") {
-            options.outcome = Options::Outcome::Help;
-            return options;
-        }
-        if (arg != "--root" && arg != "--app") return invalid("unknown option '" + std::string(arg) + "'");
-        if (++i == argc) return invalid(std::string(arg) + " needs a value");
-        (arg == "--root" ? root : app) = argv[i];
+// The options, or why the command line cannot run.
+std::optional<Options> resolve(const cli::Arguments& arguments, std::string& problem) {
+    if (auto rootProblem = cli::deviceRootProblem(arguments)) {
+        problem = *rootProblem;
+        return std::nullopt;
     }
-    if (root.empty()) return invalid("--root is required");
+    const std::string root = *arguments.value("root");
+    Options options;
     std::error_code error;
-    const fs::path canonicalRoot = fs::canonical(root, error);
-    if (error || !fs::is_directory(canonicalRoot, error)) return invalid("device root '" + root + "' is not a directory");
-    options.root = canonicalRoot.string();
-
-    if (app.empty()) app = appBesideLauncher();
-    if (!isExecutableFile(app)) return invalid("'" + app + "' is not an executable file");
+    options.root = fs::canonical(root, error).string();
+    if (error) {
+        problem = "device root '" + root + "' cannot be resolved";
+        return std::nullopt;
+    }
+    const std::string app = arguments.value("app").value_or(appBesideLauncher());
+    if (!isExecutableFile(app)) {
+        problem = "'" + app + "' is not an executable file";
+        return std::nullopt;
+    }
     // Not canonical: the app's process name comes from the name it is started under.
     options.app = fs::absolute(app, error).string();
-    if (error) return invalid("'" + app + "' cannot be resolved");
+    if (error) {
+        problem = "'" + app + "' cannot be resolved";
+        return std::nullopt;
+    }
     return options;
 }
 
-const char* usageText() {
-    return "usage: SpringBoard --root DIR [--app PATH]\n"
-           "  --root DIR  the device root; the launcher and the app run with SIMULATOR_ROOT=DIR\n"
-           "  --app PATH  the app to launch (default: MobilePhone beside SpringBoard)\n"
-           "Starts 'APP --root DIR --serve' and starts it again whenever it exits, printing one JSON line\n"
-           "per launch and per exit. SIGTERM or SIGINT ends the app and then the launcher.\n";
+}  // namespace
+
+std::optional<Options> readOptions(int argc, char** argv, int& status) {
+    const std::optional<cli::Arguments> arguments = cli::read(program(), argc, argv, status);
+    if (!arguments) return std::nullopt;
+    std::string problem;
+    std::optional<Options> options = resolve(*arguments, problem);
+    if (!options) status = cli::usageError(program(), problem);
+    return options;
 }
 
 }  // namespace springboard

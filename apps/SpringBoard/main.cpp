@@ -31,18 +31,10 @@ void becomeProcessOfDevice(const std::string& root, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const springboard::Options options = springboard::parseOptions(argc, argv);
-    switch (options.outcome) {
-        case springboard::Options::Outcome::Invalid:
-            std::fprintf(stderr, "SpringBoard: %s\n%s", options.problem.c_str(), springboard::usageText());
-            return 2;
-        case springboard::Options::Outcome::Help:
-            std::fputs(springboard::usageText(), stdout);
-            return 0;
-        case springboard::Options::Outcome::Run:
-            break;
-    }
-    becomeProcessOfDevice(options.root, argv);
+    int status = 0;
+    const std::optional<springboard::Options> options = springboard::readOptions(argc, argv, status);
+    if (!options) return status;
+    becomeProcessOfDevice(options->root, argv);
 
     sigset_t signals;
     sigemptyset(&signals);
@@ -51,6 +43,6 @@ int main(int argc, char** argv) {
     sigaddset(&signals, SIGCHLD);
     ::sigprocmask(SIG_BLOCK, &signals, nullptr);
 
-    springboard::Launcher launcher(options.app, options.root);
+    springboard::Launcher launcher(options->app, options->root);
     return launcher.run();
 }
