@@ -2,7 +2,7 @@
 # Debian packages the build, the tests and the demo need.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libplist-dev libcairo2-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fontconfig fonts-dejavu-core dpkg-dev procps)
+          libbenchmark-dev nlohmann-json3-dev fontconfig fonts-dejavu-core dpkg-dev procps)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

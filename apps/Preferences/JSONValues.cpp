@@ -13,7 +13,7 @@ void writeColour(json::Writer& out, const UIColor* colour) {
         return;
     }
     out.beginArray();
-    for (double component : colour->rgba()) out.number(component, 6);
+    for (double component : colour->rgba()) out.number(component);
     out.endArray();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Runtime values as the host prints them: colours as [r,g,b,a] rounded to 6 decimals, property-list
+// Runtime values as the host prints them: colours as [r,g,b,a], property-list
 // values as their JSON counterparts, nil as null.
 
 #include "Foundation/JSON.h"

@@ -14,7 +14,7 @@ using testing_support::messageField;
 namespace {
 
 constexpr const char* kGreen = "[0,1,0,1]";
-constexpr const char* kStockGreen = "[0.298039,0.85098,0.392157,1]";
+constexpr const char* kStockGreen = "[0.2980392156862745,0.8509803921568627,0.39215686274509803,1]";  // 76, 217, 100 of 255
 
 class Hooks : public ::testing::Test {
 protected:
@@ -50,7 +50,7 @@ TEST_F(Hooks, WithoutAPreferenceFileTheDialerGetsTheDefaultLook) {
     EXPECT_NE(r.find("\"loaded\":[\"Corvane.dylib\"]"), std::string::npos) << r;
     EXPECT_EQ(received(r, "_setApplicationIsOpaque:"), "[true]");
     EXPECT_EQ(received(r, "_setBackgroundStyle:"), "[1]");
-    EXPECT_EQ(received(r, "setFillColor:"), "[[0.937255,0.937255,0.937255,0]]");
+    EXPECT_EQ(received(r, "setFillColor:"), "[[0.9372549019607843,0.9372549019607843,0.9372549019607843,0]]");
     EXPECT_EQ(received(r, "initWithRequest:backgroundColor:foregroundColor:"), "[null,[0,0,0,0],[0,0,0,1]]");
     EXPECT_EQ(received(r, "lcdColor"), "null") << "the clear colour comes without asking the view";
     EXPECT_EQ(messageField(r, "lcdColor", "returned"), "[0,0,0,0]");

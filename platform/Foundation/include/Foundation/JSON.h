@@ -1,14 +1,21 @@
 #pragma once
-// A small streaming JSON writer for the hosts' one-line reports and events.
+// A streaming JSON builder for the hosts' one-line reports and events. The text always comes from
+// nlohmann's serializer, so it is valid JSON and valid UTF-8 whatever the input: bytes that are not
+// UTF-8 become U+FFFD, and numbers are written exactly (shortest text that reads back the same).
 
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace json {
 
 class Writer {
 public:
+    Writer();
+    ~Writer();
+    Writer(Writer&&) noexcept;
+    Writer& operator=(Writer&&) noexcept;
+
     Writer& beginObject();
     Writer& endObject();
     Writer& beginArray();
@@ -17,21 +24,20 @@ public:
     Writer& string(std::string_view text);
     Writer& boolean(bool value);
     Writer& integer(long long value);
-    // Rounded to `decimals` places, without trailing zeros ("0.5", "1", "0.478431").
-    Writer& number(double value, int decimals = 6);
+    // Exact; a whole number prints without a fraction ("1", not "1.0"); NaN and infinities as null,
+    // which JSON cannot carry.
+    Writer& number(double value);
     Writer& null();
-    // Inserts already-encoded JSON as one value.
-    Writer& raw(std::string_view encoded);
 
-    const std::string& str() const { return out_; }
+    // The text of the value built so far, containers still open closed as they stand.
+    std::string str() const;
 
 private:
-    void separate();
-    std::string out_;
-    std::vector<bool> first_;  // per open container: no element written yet
-    bool afterKey_ = false;
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
+// A string as a JSON string literal, invalid UTF-8 replaced.
 std::string quoted(std::string_view text);
 
 }  // namespace json
