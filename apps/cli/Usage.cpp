@@ -9,7 +9,8 @@ namespace cli {
 namespace {
 
 std::string optionColumn(const Program& program, const Option& option) {
-    std::string column = option.letter ? std::string("-") + option.letter + ", " : "    ";
+    // Single-dash programs have no short forms, so no column for them.
+    std::string column = program.singleDash ? "" : option.letter ? std::string("-") + option.letter + ", " : "    ";
     column += spelling(program, option);
     if (!option.value.empty()) column += " " + option.value;
     return column;

@@ -115,6 +115,11 @@ Ref<NSObject> PreferencesStore::readPreferenceValue(std::string_view domain, std
     return stored ? Ref<NSObject>(stored->objectForKey(key)) : nullptr;
 }
 
+bool PreferencesStore::updateFileLocked(const std::string& hostPath, const std::function<bool()>& update) {
+    ExclusiveLock lock(hostPath + ".lock");
+    return lock && update();
+}
+
 bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_view key, id value) {
     if (refuseDomain(domain)) return false;
     if (key.empty()) {

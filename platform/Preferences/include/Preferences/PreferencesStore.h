@@ -14,6 +14,7 @@
 // A domain that is empty or holds a '/' or ".." names no file: nothing is read or stored, and one
 // line is logged.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,4 +38,11 @@ public:
     // in place; false, with one log line, when the domain is invalid, the key empty, the value not
     // a property-list value, or the file could not be read or written.
     static bool setPreferenceValue(std::string_view domain, std::string_view key, id value);
+
+    // Runs `update` holding the lock setPreferenceValue rewrites a domain's file under, for the file
+    // at a host path: a tool that edits a preference file by hand (reading it, then writing it with
+    // device::writeFileAtomically inside `update`) neither loses a change the Settings app makes at
+    // the same moment nor has its own lost. False, with errno set and `update` not run, when the
+    // lock cannot be taken; otherwise what `update` returns.
+    static bool updateFileLocked(const std::string& hostPath, const std::function<bool()>& update);
 };

@@ -1,0 +1,255 @@
+// plutil on a file holding every kind of value: each verb's output, the file after each change,
+// the errors, and changes made while the Settings app's store writes the same file.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "DeviceRoot.h"
+#include "Foundation/NSArray.h"
+#include "Foundation/NSData.h"
+#include "Foundation/NSDictionary.h"
+#include "Foundation/NSNumber.h"
+#include "Foundation/NSString.h"
+#include "Preferences/PreferencesStore.h"
+
+namespace {
+
+using testing_support::DeviceRoot;
+using testing_support::run;
+
+// The fixture's values, as plutil's JSON writes them.
+constexpr const char* kFixtureJSON =
+    R"({"AppleLanguages":["en"],"blob":"AAH+/w==","count":3,"enabled":true,"name":"Ann",)"
+    R"("nested":{"k":"v","list":[1,2]},"ratio":0.25,"when":"2024-05-01T12:30:00Z"})";
+constexpr double kFixtureDate = 736259400;  // 2024-05-01T12:30:00Z
+
+Ref<NSObject> fixture() {
+    return NSDictionary::dictionaryWithObjectsAndKeys({
+        {"AppleLanguages", NSArray::arrayWithObjects({NSString::string("en")})},
+        {"blob", make<NSData>(std::string("\x00\x01\xfe\xff", 4))},
+        {"count", NSNumber::numberWithInteger(3)},
+        {"enabled", NSNumber::numberWithBool(true)},
+        {"name", NSString::string("Ann")},
+        {"nested", NSDictionary::dictionaryWithObjectsAndKeys(
+                       {{"k", NSString::string("v")},
+                        {"list", NSArray::arrayWithObjects({NSNumber::numberWithInteger(1), NSNumber::numberWithInteger(2)})}})},
+        {"ratio", NSNumber::numberWithDouble(0.25)},
+        {"when", make<NSDate>(kFixtureDate)},
+    });
+}
+
+// The fixture's JSON with one change: `from` replaced by `to` (both must be there).
+std::string fixtureWith(const std::string& from, const std::string& to) {
+    std::string json = kFixtureJSON;
+    const auto at = json.find(from);
+    if (at == std::string::npos) ADD_FAILURE() << from;
+    return at == std::string::npos ? json : json.replace(at, from.size(), to);
+}
+
+class Plutil : public ::testing::Test {
+protected:
+    Plutil() { writeFixture(plist::Format::XML); }
+
+    void writeFixture(plist::Format format) const { scratch_.writeFile("/fixture.plist", *plist::serialize(fixture(), format)); }
+    std::string file() const { return scratch_ / "/fixture.plist"; }
+    std::string bytes() const { return scratch_.readFile("/fixture.plist"); }
+
+    // plutil with FILE and OUT in `words` standing for the fixture and a scratch output path.
+    testing_support::ProcessResult plutil(std::vector<std::string> words) const {
+        for (auto& word : words) {
+            if (word == "FILE") word = file();
+            if (word == "OUT") word = scratch_ / "/out";
+        }
+        words.insert(words.begin(), CORVANE_PLUTIL);
+        return run(words);
+    }
+    std::string json() const { return plutil({"-convert", "json", "-o", "-", "FILE"}).out; }
+
+    DeviceRoot scratch_;
+};
+
+struct Case {
+    std::vector<std::string> words;
+    int status;
+    std::string out;    // standard output, exactly
+    std::string err;    // found in standard error ("" when there must be none)
+    std::string after;  // the file's JSON afterwards; "" when it must be byte for byte as it was
+};
+
+TEST_F(Plutil, EachVerbAndItsErrors) {
+    const std::string fixtureJSON = std::string(kFixtureJSON) + "\n";
+    const Case cases[] = {
+        // Output of every value kind.
+        {{"-convert", "json", "-o", "-", "FILE"}, 0, fixtureJSON, "", ""},
+        {{"-extract", "nested", "json", "FILE"}, 0, "{\"k\":\"v\",\"list\":[1,2]}\n", "", ""},
+        {{"-extract", "name", "raw", "FILE"}, 0, "Ann\n", "", ""},
+        {{"-extract", "count", "raw", "-o", "-", "FILE"}, 0, "3\n", "", ""},
+        {{"-extract", "ratio", "raw", "FILE"}, 0, "0.25\n", "", ""},
+        {{"-extract", "enabled", "raw", "FILE"}, 0, "true\n", "", ""},
+        {{"-extract", "when", "raw", "FILE"}, 0, "2024-05-01T12:30:00Z\n", "", ""},
+        {{"-extract", "blob", "raw", "FILE"}, 0, "AAH+/w==\n", "", ""},
+        {{"-extract", "nested.list.1", "raw", "FILE"}, 0, "2\n", "", ""},
+        {{"-extract", "nested", "raw", "FILE"}, 1, "", "not an array or a dictionary", ""},
+        {{"-extract", "missing", "json", "FILE"}, 1, "", "no value at 'missing'", ""},
+        {{"-extract", "AppleLanguages.1", "json", "FILE"}, 1, "", "no value at 'AppleLanguages.1'", ""},
+        {{"-p", "FILE"}, 0,
+         "{\n  \"AppleLanguages\" => [\n    0 => \"en\"\n  ]\n  \"blob\" => {length = 4, bytes = 0x0001feff}\n"
+         "  \"count\" => 3\n  \"enabled\" => true\n  \"name\" => \"Ann\"\n  \"nested\" => {\n    \"k\" => \"v\"\n"
+         "    \"list\" => [\n      0 => 1\n      1 => 2\n    ]\n  }\n  \"ratio\" => 0.25\n"
+         "  \"when\" => 2024-05-01T12:30:00Z\n}\n",
+         "", ""},
+        // Changes: one key, the rest of the file kept.
+        {{"-insert", "AppleLanguages.0", "-string", "fr", "FILE"}, 0, "", "", fixtureWith(R"(["en"])", R"(["fr","en"])")},
+        {{"-insert", "AppleLanguages.1", "-string", "de", "FILE"}, 0, "", "", fixtureWith(R"(["en"])", R"(["en","de"])")},
+        {{"-replace", "AppleLanguages.0", "-string", "it", "FILE"}, 0, "", "", fixtureWith(R"(["en"])", R"(["it"])")},
+        {{"-remove", "AppleLanguages.0", "FILE"}, 0, "", "", fixtureWith(R"(["en"])", "[]")},
+        {{"-replace", "name", "-string", "Zoë \"Z\"", "FILE"}, 0, "", "", fixtureWith(R"("Ann")", R"("Zoë \"Z\"")")},
+        {{"-replace", "nested.k", "-integer", "-7", "FILE"}, 0, "", "", fixtureWith(R"("k":"v")", R"("k":-7)")},
+        {{"-remove", "nested.list", "FILE"}, 0, "", "", fixtureWith(R"(,"list":[1,2])", "")},
+        {{"-insert", "b", "-bool", "NO", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":false,"blob")")},
+        {{"-insert", "b", "-float", "1e3", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":1000.0,"blob")")},
+        {{"-insert", "b", "-date", "1999-12-31T23:59:59Z", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":"1999-12-31T23:59:59Z","blob")")},
+        {{"-insert", "b", "-data", "AAEC", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":"AAEC","blob")")},
+        {{"-insert", "b", "-array", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":[],"blob")")},
+        {{"-insert", "b", "-dictionary", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":{},"blob")")},
+        {{"-insert", "nested.a\\.b", "-bool", "1", "FILE"}, 0, "", "", fixtureWith(R"({"k")", R"({"a.b":true,"k")")},
+        // Changes that do not fit leave the file as it was.
+        {{"-insert", "name", "-string", "Bob", "FILE"}, 1, "", "a value already exists at 'name'", ""},
+        {{"-insert", "AppleLanguages.2", "-string", "x", "FILE"}, 1, "", "index out of range at 'AppleLanguages.2'", ""},
+        {{"-replace", "AppleLanguages.1", "-string", "x", "FILE"}, 1, "", "index out of range", ""},
+        {{"-insert", "nested.list.first", "-integer", "1", "FILE"}, 1, "", "'first' is not an array index", ""},
+        {{"-insert", "count.sub", "-integer", "1", "FILE"}, 1, "", "'count' holds neither a dictionary nor an array", ""},
+        {{"-insert", "missing.k", "-integer", "1", "FILE"}, 1, "", "no value at 'missing'", ""},
+        {{"-remove", "missing", "FILE"}, 1, "", "no value to remove at 'missing'", ""},
+        {{"-remove", "x", scratch_ / "/none.plist"}, 1, "", "No such file", ""},
+        // Values that are not what their type says, and command lines no verb allows.
+        {{"-insert", "a", "-integer", "12x", "FILE"}, 2, "", "'12x' is not a 64-bit integer", ""},
+        {{"-insert", "a", "-integer", "99999999999999999999", "FILE"}, 2, "", "not a 64-bit integer", ""},
+        {{"-insert", "a", "-float", "nan", "FILE"}, 2, "", "not a finite number", ""},
+        {{"-insert", "a", "-bool", "maybe", "FILE"}, 2, "", "not a bool", ""},
+        {{"-insert", "a", "-date", "2024-02-30T00:00:00Z", "FILE"}, 2, "", "not a date", ""},
+        {{"-insert", "a", "-date", "2100-01-01T00:00:00Z", "FILE"}, 2, "", "not a date", ""},
+        {{"-insert", "a", "-date", "2024-05-01 12:30:00", "FILE"}, 2, "", "not a date", ""},
+        {{"-insert", "a", "-data", "AAE", "FILE"}, 2, "", "not base64", ""},
+        {{"-insert", "a", "-string", "\xff", "FILE"}, 2, "", "not valid UTF-8", ""},
+        {{"-insert", "a", "FILE"}, 2, "", "-insert needs exactly one of", ""},
+        {{"-replace", "a", "-bool", "1", "-integer", "1", "FILE"}, 2, "", "-replace needs exactly one of", ""},
+        {{"-remove", "a", "-bool", "1", "FILE"}, 2, "", "a value type goes only with -insert or -replace", ""},
+        {{"-lint", "-p", "FILE"}, 2, "", "choose one of -create", ""},
+        {{"FILE"}, 2, "", "plutil: no verb given\nusage: plutil", ""},
+        {{"-lint", "-o", "OUT", "FILE"}, 2, "", "-o goes only with -convert or -extract", ""},
+        {{"-p", "-s", "FILE"}, 2, "", "-s goes only with -lint", ""},
+        {{"-p", "FILE", "FILE"}, 2, "", "-p takes one FILE", ""},
+        {{"-convert", "json", "-o", "OUT", "FILE", "FILE"}, 2, "", "-convert takes one FILE with -o", ""},
+        {{"-extract", "a"}, 2, "", "-extract needs a format", ""},
+        {{"-extract", "a", "yaml", "FILE"}, 2, "", "-extract cannot write the format 'yaml'", ""},
+        {{"-convert", "raw", "FILE"}, 2, "", "-convert cannot write the format 'raw'", ""},
+        {{"-create", "json", "FILE"}, 2, "", "-create cannot write the format 'json'", ""},
+        {{"-insert", "a", "-string"}, 2, "", "option '-string' needs a value", ""},
+        {{"-lint"}, 2, "", "no FILE given", ""},
+        {{"--help=x"}, 2, "", "takes no value", ""},
+    };
+    const std::string original = bytes();
+    for (const Case& c : cases) {
+        std::string line;
+        for (const auto& word : c.words) line += word + " ";
+        SCOPED_TRACE(line);
+        const auto result = plutil(c.words);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.out, c.out);
+        if (c.err.empty()) {
+            EXPECT_EQ(result.err, "");
+        } else {
+            EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        }
+        if (c.after.empty()) {
+            EXPECT_EQ(bytes(), original);
+        } else {
+            EXPECT_EQ(json(), c.after + "\n");
+        }
+        writeFixture(plist::Format::XML);
+    }
+}
+
+TEST_F(Plutil, HelpCreateLintAndConvert) {
+    for (const char* help : {"-help", "--help"}) {
+        const auto result = plutil({help});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out.rfind("usage: plutil ", 0), 0u) << result.out;
+        EXPECT_NE(result.out.find("-insert|-replace KEYPATH"), std::string::npos);
+        EXPECT_EQ(result.err, "");
+    }
+
+    // A change keeps the file's encoding.
+    ASSERT_EQ(plutil({"-convert", "binary1", "FILE"}).status, 0);
+    EXPECT_EQ(bytes().rfind("bplist00", 0), 0u);
+    EXPECT_EQ(json(), std::string(kFixtureJSON) + "\n");
+    ASSERT_EQ(plutil({"-replace", "count", "-integer", "4", "FILE"}).status, 0);
+    EXPECT_EQ(bytes().rfind("bplist00", 0), 0u);
+    ASSERT_EQ(plutil({"-convert", "xml1", "-o", "OUT", "FILE"}).status, 0);
+    EXPECT_EQ(scratch_.readFile("/out").rfind("<?xml", 0), 0u);
+    EXPECT_EQ(bytes().rfind("bplist00", 0), 0u);
+
+    // -create, then AppleLanguages written by hand from nothing.
+    const std::string created = scratch_ / "/new/.GlobalPreferences.plist";
+    EXPECT_EQ(plutil({"-create", "binary1", created}).status, 1);  // no such directory
+    EXPECT_FALSE(scratch_.exists("/new"));
+    const std::string global = scratch_ / "/.GlobalPreferences.plist";
+    ASSERT_EQ(plutil({"-create", "binary1", global}).status, 0);
+    ASSERT_EQ(plutil({"-insert", "AppleLanguages", "-array", global}).status, 0);
+    ASSERT_EQ(plutil({"-insert", "AppleLanguages.0", "-string", "fr", global}).status, 0);
+    ASSERT_EQ(plutil({"-insert", "AppleLanguages.1", "-string", "en", global}).status, 0);
+    Ref<NSObject> root = plist::readFile(global);
+    auto* top = objc_cast<NSDictionary>(root.get());
+    ASSERT_NE(top, nullptr);
+    auto* list = objc_cast<NSArray>(top->objectForKey("AppleLanguages"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2u);
+    EXPECT_EQ(objc_cast<NSString>(list->objectAtIndex(0))->str(), "fr");
+    EXPECT_EQ(plutil({"-create", "xml1", "FILE"}).out, "");
+    EXPECT_EQ(json(), "{}\n");
+
+    // -lint tells each file's fault and fails if any has one.
+    scratch_.writeFile("/empty.plist", "");
+    scratch_.writeFile("/garbage.plist", "<plist><dict><key>a</key></plist>");
+    scratch_.writeFile("/truncated.plist", "bplist00\x01");
+    const auto lint = plutil({"-lint", global, scratch_ / "/empty.plist", scratch_ / "/garbage.plist",
+                              scratch_ / "/truncated.plist", scratch_ / "/missing.plist", scratch_.path()});
+    EXPECT_EQ(lint.status, 1);
+    EXPECT_EQ(lint.out, global + ": OK\n" + scratch_ / "/empty.plist: the file is empty\n" +
+                            scratch_ / "/garbage.plist: not a property list (malformed XML)\n" +
+                            scratch_ / "/truncated.plist: malformed binary property list\n" +
+                            scratch_ / "/missing.plist: No such file or directory\n" + scratch_.path() +
+                            ": not a regular file\n");
+    const auto silent = plutil({"-lint", "-s", global});
+    EXPECT_EQ(silent.status, 0);
+    EXPECT_EQ(silent.out, "");
+    // A file that holds no property list is not edited, nor moved aside.
+    EXPECT_EQ(plutil({"-insert", "a", "-bool", "1", scratch_ / "/garbage.plist"}).status, 1);
+    EXPECT_EQ(scratch_.readFile("/garbage.plist"), "<plist><dict><key>a</key></plist>");
+}
+
+// plutil and the Settings app's store change one preference file at once: neither loses the other's keys.
+TEST_F(Plutil, ChangesRacingTheStoreLoseNothing) {
+    constexpr int kEach = 12;
+    ::setenv("SIMULATOR_ROOT", scratch_.path().c_str(), 1);
+    const std::string domain = "com.example.race";
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(domain, "seed", NSNumber::numberWithBool(true)));
+    const std::string path = scratch_ / PreferencesStore::pathForDomain(domain);
+    std::thread tool([&] {
+        for (int i = 0; i < kEach; ++i)
+            EXPECT_EQ(run({CORVANE_PLUTIL, "-insert", "tool" + std::to_string(i), "-integer", std::to_string(i), path}).status, 0);
+    });
+    for (int i = 0; i < kEach * 4; ++i)
+        EXPECT_TRUE(PreferencesStore::setPreferenceValue(domain, "store" + std::to_string(i), NSNumber::numberWithInteger(i)));
+    tool.join();
+    Ref<NSDictionary> stored = PreferencesStore::readPreferences(domain);
+    ::unsetenv("SIMULATOR_ROOT");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->count(), 1u + kEach + kEach * 4);
+}
+
+}  // namespace

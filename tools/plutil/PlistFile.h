@@ -1,0 +1,33 @@
+#pragma once
+// Property-list files on plain paths: read through the platform's reader, written whole and
+// atomically under the lock the preference store writes under, so plutil and the Settings app never
+// lose each other's changes to one file.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Foundation/PropertyList.h"
+#include "objc/runtime.h"
+
+namespace plutil {
+
+struct PlistFile {
+    Ref<NSObject> root;
+    plist::Format format = plist::Format::Binary;  // the encoding it was in
+};
+
+// Nothing, with `problem` set, when the file cannot be read or holds no property list.
+std::optional<PlistFile> readPlistFile(const std::string& path, std::string& problem);
+
+// Writes `bytes` over the file at `path` ("-": standard output).
+bool writeOutput(const std::string& path, std::string_view bytes, std::string& problem);
+
+// Reads the file, lets `change` give the bytes to write in its place (nothing: leave it as it is,
+// `problem` set), and writes them, all under the lock.
+bool rewritePlistFile(const std::string& path,
+                      const std::function<std::optional<std::string>(const PlistFile&, std::string& problem)>& change,
+                      std::string& problem);
+
+}  // namespace plutil
