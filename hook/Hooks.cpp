@@ -49,9 +49,7 @@ id ReplacedForegroundStyle(id self, SEL _cmd) {
 
 id (*previousInitStatusBarAttributes)(id, SEL, id, id, id);
 id ReplacedInitStatusBarAttributes(id self, SEL _cmd, id, id, id) {
-    Ref<NSDictionary> prefs = LoadPreferences();
-    RememberInt(prefs, "bgc", rememberedStatusBackgroundIndex);
-    RememberInt(prefs, "fgc", rememberedStatusTextIndex);
+    Remember({{"bgc", &rememberedStatusBackgroundIndex}, {"fgc", &rememberedStatusTextIndex}});
     if (UIColor* c = BackgroundColour(rememberedStatusBackgroundIndex)) rememberedStatusBackgroundColour = c;
     if (UIColor* c = TextColour(rememberedStatusTextIndex)) rememberedStatusTextColour = c;
     return previousInitStatusBarAttributes(self, _cmd, nil, rememberedStatusBackgroundColour.get(),
@@ -70,9 +68,7 @@ id ReplacedDialerColor(id self, SEL _cmd) {
 
 void (*previousSetCallButtonBackground)(id, SEL, id);
 void ReplacedSetCallButtonBackground(id self, SEL _cmd, id colour) {
-    Ref<NSDictionary> prefs = LoadPreferences();
-    RememberBool(prefs, "enabled", rememberedCallEnabled);
-    RememberInt(prefs, "call", rememberedCallIndex);
+    Remember({{"enabled", &rememberedCallEnabled}, {"call", &rememberedCallIndex}});
     // The colour follows the index even while custom colours are off, ready for when they come on.
     if (UIColor* c = BackgroundColour(rememberedCallIndex)) rememberedCallColour = c;
     previousSetCallButtonBackground(self, _cmd, rememberedCallEnabled ? rememberedCallColour.get() : colour);

@@ -1,9 +1,12 @@
 #include "Preferences.h"
 
+#include <array>
+#include <string_view>
+
 #include "Foundation/DevicePath.h"
 #include "Foundation/NSNumber.h"
-#include "Foundation/PropertyList.h"
 #include "Foundation/NSString.h"
+#include "Foundation/PropertyList.h"
 
 namespace corvane {
 namespace {
@@ -12,41 +15,36 @@ namespace {
 // reading, as a hand-edited file would on the device; data, dates, arrays and dictionaries have no
 // numeric reading and count as absent.
 template <class T>
-bool readValue(const NSObject* value, T (*fromNumber)(const NSNumber&), T (*fromString)(const NSString&), T& out) {
+void readValue(const NSObject* value, T& out) {
     if (auto* n = objc_cast<NSNumber>(value)) {
-        out = fromNumber(*n);
-        return true;
+        if constexpr (std::is_same_v<T, bool>) out = n->boolValue();
+        else out = n->intValue();
+    } else if (auto* s = objc_cast<NSString>(value)) {
+        if constexpr (std::is_same_v<T, bool>) out = s->boolValue();
+        else out = s->intValue();
     }
-    if (auto* s = objc_cast<NSString>(value)) {
-        out = fromString(*s);
-        return true;
-    }
-    return false;
 }
 
-bool numberBool(const NSNumber& n) { return n.boolValue(); }
-bool stringBool(const NSString& s) { return s.boolValue(); }
-int numberInt(const NSNumber& n) { return n.intValue(); }
-int stringInt(const NSString& s) { return s.intValue(); }
+// The hooks remember two values at a time.
+constexpr size_t kMostRemembered = 4;
 
 }  // namespace
 
-Ref<NSDictionary> LoadPreferences() { return NSDictionary::dictionaryWithContentsOfFile(kPreferencesPath); }
-
 bool GetPrefBool(const char* key) {
-    // The whole file is parsed on every call; only the one value asked for becomes an object.
     const Ref<NSObject> stored = plist::readDictionaryValue(device::resolve(kPreferencesPath), key);
     bool value = false;
-    readValue(stored.get(), numberBool, stringBool, value);
+    readValue(stored.get(), value);
     return value;
 }
 
-void RememberInt(const NSDictionary* prefs, const char* key, int& remembered) {
-    if (prefs) readValue(prefs->objectForKey(key), numberInt, stringInt, remembered);
-}
-
-void RememberBool(const NSDictionary* prefs, const char* key, bool& remembered) {
-    if (prefs) readValue(prefs->objectForKey(key), numberBool, stringBool, remembered);
+void Remember(std::initializer_list<Remembered> values) {
+    std::array<std::string_view, kMostRemembered> keys;
+    std::array<Ref<NSObject>, kMostRemembered> stored;
+    const size_t n = std::min(values.size(), kMostRemembered);
+    for (size_t i = 0; i < n; ++i) keys[i] = values.begin()[i].key;
+    if (!plist::readDictionaryValues(device::resolve(kPreferencesPath), {keys.data(), n}, {stored.data(), n})) return;
+    for (size_t i = 0; i < n; ++i)
+        std::visit([&](auto* remembered) { readValue(stored[i].get(), *remembered); }, values.begin()[i].value);
 }
 
 }  // namespace corvane

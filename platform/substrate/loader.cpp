@@ -68,12 +68,12 @@ bool shouldLoad(const std::string& directory, const std::string& name, const Pro
     if (access(plistPath.c_str(), F_OK) != 0) return true;  // no filter at all: every process
     const Ref<NSObject> contents = plist::readFile(plistPath);
     auto* root = objc_cast<NSDictionary>(contents.get());
-    if (!root) {
+    const NSObject* filter = root ? root->objectForKey("Filter") : nullptr;
+    if (!root || (filter && !objc_cast<NSDictionary>(filter))) {
         NSLog("MS:Error: unreadable filter %s.plist; %s.dylib not loaded", name.c_str(), name.c_str());
         return false;
     }
-    auto* filter = objc_cast<NSDictionary>(root->objectForKey("Filter"));
-    return !filter || filterMatches(filter, process);
+    return !filter || filterMatches(objc_cast<NSDictionary>(filter), process);
 }
 
 std::vector<std::string> libraryNames(const std::string& directory) {

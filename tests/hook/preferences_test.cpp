@@ -79,21 +79,19 @@ TEST_F(PreferenceFile, ValuesOfOtherKindsReadAsAbsentAndStringsUseTheirReadings)
 TEST_F(PreferenceFile, RememberedReadsChangeOnlyForPresentReadableKeys) {
     write({{"call", integer(13)}, {"bgc", make<NSData>("x")}, {"fgc", NSString::string(" 12abc")},
            {"enabled", integer(0)}});
-    Ref<NSDictionary> prefs = LoadPreferences();
     int call = 8, bgc = 4, fgc = 1, absent = 7;
     bool enabled = true;
-    RememberInt(prefs, "call", call);
-    RememberInt(prefs, "bgc", bgc);
-    RememberInt(prefs, "fgc", fgc);
-    RememberInt(prefs, "nothing", absent);
-    RememberBool(prefs, "enabled", enabled);
+    Remember({{"call", &call}, {"bgc", &bgc}});
+    Remember({{"fgc", &fgc}, {"nothing", &absent}});
+    Remember({{"enabled", &enabled}});
     EXPECT_EQ(call, 13);
     EXPECT_EQ(bgc, 4) << "data has no integer reading";
     EXPECT_EQ(fgc, 12);
     EXPECT_EQ(absent, 7);
     EXPECT_FALSE(enabled);
-    RememberInt(nullptr, "call", call);
-    EXPECT_EQ(call, 13) << "no file leaves every remembered value";
+    device.writeFile(kPrefs, "<plist><array/></plist>");
+    Remember({{"call", &call}});
+    EXPECT_EQ(call, 13) << "no dictionary leaves every remembered value";
 }
 
 TEST(ColourTables, TheTwoTablesAgreeOnlyBelowClear) {

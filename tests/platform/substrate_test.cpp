@@ -160,5 +160,9 @@ TEST_F(TweakLoader, EmptyOrCorruptFiltersLoadNothing) {
     install("Corrupt", nullptr);
     device.writeFile(kDirectory + "Corrupt.plist", "<plist><dict><key>Filter");
     device.writeFile(kDirectory + "Broken.dylib", "not a shared object");
+    install("Listed", nullptr);
+    device.writeFile(kDirectory + "Listed.plist",
+                     *plist::serialize(NSDictionary::dictionaryWithObjectsAndKeys({{"Filter", list({"MobilePhone"})}}),
+                                       plist::Format::Binary));
     EXPECT_EQ(load(), Names{});
 }

@@ -1,8 +1,16 @@
 #pragma once
-// Property lists in both encodings, through libplist. Values map to NSDictionary, NSArray,
-// NSString, NSNumber (boolean, integer, real), NSData and NSDate.
+// Property lists in both encodings. Values map to NSDictionary, NSArray, NSString, NSNumber
+// (boolean, integer, real), NSData and NSDate.
+//
+// Reading is bounded whatever the bytes: a value, or nil for "unreadable", in time and memory linear
+// in the input. Unreadable are: input over the size cap, nesting deeper than kMaxNesting, a binary
+// cycle or any count, offset or reference outside the input, a string that is not valid Unicode or
+// holds U+0000, an integer outside 64 bits, and values with no counterpart here (binary null, UID).
+// A key given twice in a dictionary means its last value, in both encodings and for every reader.
+// Writing goes through libplist.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,20 +18,37 @@
 
 namespace plist {
 
-// Anything larger is refused before parsing: preference files and strings tables are small, and
-// the parser is not safe on arbitrarily deep input.
+// Anything larger is refused before parsing: preference files and strings tables are small.
 inline constexpr size_t kMaxFileBytes = 1 << 20;
+// Deeper nesting reads as unreadable: arrays and dictionaries inside one another, the outermost counted.
+inline constexpr size_t kMaxNesting = 512;
 
-// The top-level value of a property list in either encoding; nil for empty or malformed input.
+// The top-level value of a property list in either encoding ("bplist" at the start means binary);
+// nil for empty, oversized or unreadable input.
 Ref<NSObject> parse(std::string_view bytes);
+// One encoding only.
+Ref<NSObject> parseBinary(std::string_view bytes);
+Ref<NSObject> parseXML(std::string_view bytes);
+
 // The top-level value of the property-list file at a host path; nil for a missing, unreadable,
-// oversized or malformed file.
+// oversized or malformed file, and for anything but a regular file (opened without blocking).
 Ref<NSObject> readFile(const std::string& hostPath);
 
-// One value of the dictionary at the top of a property-list file: the whole file is parsed and
-// checked, but only that value becomes an object. Nil for a missing key or anything readFile refuses,
-// and when the top level is not a dictionary.
+// Values of the dictionary at the top of a property list, without making objects of the rest: the
+// whole input is still checked, so these agree with parse on every input. Each key's value (nil when
+// absent) goes to the same place in `values`; false, `values` untouched, when parse would give no
+// dictionary.
+bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
+// The same, of the file at a host path as readFile reads it.
+bool readDictionaryValues(const std::string& hostPath, std::span<const std::string_view> keys,
+                          std::span<Ref<NSObject>> values);
+// One value so; nil for a missing key or anything readFile refuses, and when the top level is not a
+// dictionary.
 Ref<NSObject> readDictionaryValue(const std::string& hostPath, std::string_view key);
+
+// Whether two value trees are the same property list: same kinds, same contents (reals compared
+// bit for bit, so NaN equals itself).
+bool sameValue(const NSObject* a, const NSObject* b);
 
 enum class Format { Binary, XML };
 // The encoded form of a value tree; nullopt when the tree holds something a property list cannot.

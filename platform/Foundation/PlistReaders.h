@@ -1,0 +1,28 @@
+#pragma once
+// The two encodings' readers behind plist::parse. Each gives the same answers on the same content:
+// a value tree, or nothing when any part of the input breaks a rule; a key given twice in a
+// dictionary means its last value.
+
+#include <span>
+#include <string_view>
+
+#include "Foundation/PropertyList.h"
+
+namespace plist {
+
+namespace binary {
+// Whether the bytes claim to be a binary property list (and so are read as nothing else).
+bool claims(std::string_view bytes);
+Ref<NSObject> parse(std::string_view bytes);
+// Checks the whole input as parse does, then makes objects only of the values of `keys` in the
+// dictionary at the top (nil for an absent key). False, values untouched, when parse would give no
+// dictionary.
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
+}  // namespace binary
+
+namespace xml {
+Ref<NSObject> parse(std::string_view bytes);
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
+}  // namespace xml
+
+}  // namespace plist

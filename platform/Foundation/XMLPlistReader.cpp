@@ -1,0 +1,250 @@
+// The XML encoding: pugixml parses the document (without recursion, and it is fuzzed upstream), and
+// the property-list meanings are laid on its tree here, walked with a stack of fixed size.
+
+#include <pugixml.hpp>
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "Foundation/NSArray.h"
+#include "Foundation/NSData.h"
+#include "Foundation/NSDictionary.h"
+#include "Foundation/NSNumber.h"
+#include "Foundation/NSString.h"
+#include "PlistReaders.h"
+#include "PlistText.h"
+
+namespace plist::xml {
+namespace {
+
+enum class Tag { Dictionary, Array, Key, String, Integer, Real, True, False, Date, Data, Unknown };
+
+Tag tagOf(pugi::xml_node e) {
+    static constexpr std::pair<const char*, Tag> kTags[] = {
+        {"dict", Tag::Dictionary}, {"array", Tag::Array},     {"key", Tag::Key},   {"string", Tag::String},
+        {"integer", Tag::Integer}, {"real", Tag::Real},       {"true", Tag::True}, {"false", Tag::False},
+        {"date", Tag::Date},       {"data", Tag::Data}};
+    for (const auto& [name, tag] : kTags)
+        if (std::strcmp(e.name(), name) == 0) return tag;
+    return Tag::Unknown;
+}
+
+bool isText(pugi::xml_node n) { return n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata; }
+
+bool isBlank(std::string_view s) { return s.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+// The next element at or after `n`; stops (with an empty node) at text that is not whitespace.
+pugi::xml_node nextElement(pugi::xml_node n, bool& stray) {
+    for (; n && n.type() != pugi::node_element; n = n.next_sibling())
+        if (isText(n) && !isBlank(n.value())) stray = true;
+    return n;
+}
+
+// The text of a leaf element, its text and CDATA parts joined; nullopt when it holds an element.
+std::optional<std::string_view> leafText(pugi::xml_node e, std::string& scratch) {
+    pugi::xml_node first = e.first_child();
+    if (!first) return std::string_view();
+    if (!first.next_sibling()) {
+        if (!isText(first)) return std::nullopt;
+        return std::string_view(first.value());
+    }
+    scratch.clear();
+    for (pugi::xml_node n = first; n; n = n.next_sibling()) {
+        if (!isText(n)) return std::nullopt;
+        scratch += n.value();
+    }
+    return std::string_view(scratch);
+}
+
+// Makes no objects: for checking a document whose values are not wanted.
+struct Check {
+    void open(bool) {}
+    void key(std::string_view) {}
+    template <class Make>
+    void add(Make&&) {}
+    void close() {}
+};
+
+// Makes the value tree as the walk goes; a key given twice keeps its last value.
+class Build {
+public:
+    void open(bool dictionary) { open_.push_back(Open{dictionary, {}, {}, {}}); }
+    void key(std::string_view k) { open_.back().key.assign(k); }
+    template <class Make>
+    void add(Make&& make) { place(make()); }
+    void close() {
+        Open o = std::move(open_.back());
+        open_.pop_back();
+        place(o.dictionary ? Ref<NSObject>(make<NSDictionary>(std::move(o.entries)))
+                           : Ref<NSObject>(make<NSArray>(std::move(o.items))));
+    }
+    Ref<NSObject> take() { return std::move(result_); }
+
+private:
+    struct Open {
+        bool dictionary;
+        std::vector<Ref<NSObject>> items;
+        NSDictionary::Storage entries;
+        std::string key;
+    };
+    void place(Ref<NSObject> value) {
+        if (open_.empty()) result_ = std::move(value);
+        else if (open_.back().dictionary) open_.back().entries.insert_or_assign(std::move(open_.back().key), std::move(value));
+        else open_.back().items.push_back(std::move(value));
+    }
+    std::vector<Open> open_;
+    Ref<NSObject> result_;
+};
+
+// Checks one value element that holds no others, and hands the sink how to make its object.
+template <class Sink>
+bool leaf(pugi::xml_node e, Tag tag, Sink& sink, std::string& scratch) {
+    const auto content = leafText(e, scratch);
+    if (!content) return false;
+    switch (tag) {
+        case Tag::String:
+            if (!text::isValidUTF8(*content)) return false;
+            sink.add([&] { return NSString::string(*content); });
+            return true;
+        case Tag::Integer: {
+            const auto v = text::parseInteger(*content);
+            if (v) sink.add([&] { return NSNumber::numberWithInteger(*v); });
+            return v.has_value();
+        }
+        case Tag::Real: {
+            const auto v = text::parseReal(*content);
+            if (v) sink.add([&] { return NSNumber::numberWithDouble(*v); });
+            return v.has_value();
+        }
+        case Tag::True:
+        case Tag::False:
+            if (!isBlank(*content)) return false;
+            sink.add([&] { return NSNumber::numberWithBool(tag == Tag::True); });
+            return true;
+        case Tag::Date: {
+            const auto v = text::parseDate(*content);
+            if (v) sink.add([&] { return make<NSDate>(*v); });
+            return v.has_value();
+        }
+        case Tag::Data: {
+            auto v = text::parseBase64(*content);
+            if (v) sink.add([&] { return make<NSData>(std::move(*v)); });
+            return v.has_value();
+        }
+        default: return false;  // a key out of place, or an element that is no value
+    }
+}
+
+// Walks the value at `root` and everything in it, checking every rule; false when one is broken.
+template <class Sink>
+bool walk(pugi::xml_node root, Sink& sink) {
+    struct Frame {
+        pugi::xml_node next;  // the next node to look at inside the container
+        bool dictionary;
+        bool keyed;  // a dictionary's key was read, its value not yet
+    };
+    std::array<Frame, kMaxNesting> stack;
+    size_t depth = 0;
+    std::string scratch;
+
+    auto settle = [&](pugi::xml_node e) {
+        const Tag tag = tagOf(e);
+        if (tag != Tag::Dictionary && tag != Tag::Array) return leaf(e, tag, sink, scratch);
+        if (depth == stack.size()) return false;
+        stack[depth++] = Frame{e.first_child(), tag == Tag::Dictionary, false};
+        sink.open(tag == Tag::Dictionary);
+        return true;
+    };
+
+    if (!settle(root)) return false;
+    while (depth) {
+        Frame& f = stack[depth - 1];
+        bool stray = false;
+        const pugi::xml_node e = nextElement(f.next, stray);
+        if (stray) return false;
+        if (!e) {
+            if (f.keyed) return false;  // a key without its value
+            sink.close();
+            --depth;
+            continue;
+        }
+        f.next = e.next_sibling();
+        if (f.dictionary && !f.keyed) {
+            const auto key = tagOf(e) == Tag::Key ? leafText(e, scratch) : std::nullopt;
+            if (!key || !text::isValidUTF8(*key)) return false;
+            sink.key(*key);
+            f.keyed = true;
+            continue;
+        }
+        f.keyed = false;
+        if (!settle(e)) return false;
+    }
+    return true;
+}
+
+// The one value inside the document's <plist> element; empty when the document has another shape.
+pugi::xml_node topValue(const pugi::xml_document& doc) {
+    bool stray = false;
+    const pugi::xml_node plist = nextElement(doc.first_child(), stray);
+    if (stray || !plist || std::strcmp(plist.name(), "plist") != 0 || nextElement(plist.next_sibling(), stray) || stray)
+        return {};
+    const pugi::xml_node value = nextElement(plist.first_child(), stray);
+    if (stray || !value || nextElement(value.next_sibling(), stray) || stray) return {};
+    return value;
+}
+
+// Whether the text holds U+0000, raw or as a character reference. XML allows neither, and the parser
+// would silently end the text there.
+bool holdsNul(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) return true;
+    for (size_t at = bytes.find("&#"); at != std::string_view::npos; at = bytes.find("&#", at + 2)) {
+        size_t i = at + 2;
+        const bool hex = i < bytes.size() && bytes[i] == 'x';
+        i += hex;
+        const size_t digits = i;
+        while (i < bytes.size() && bytes[i] == '0') ++i;
+        if (i > digits && i < bytes.size() && bytes[i] == ';') return true;
+    }
+    return false;
+}
+
+// Parses the document; its top value, or an empty node when it is no well-formed property list.
+pugi::xml_node load(pugi::xml_document& doc, std::string_view bytes) {
+    constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata;
+    if (holdsNul(bytes)) return {};
+    if (!doc.load_buffer(bytes.data(), bytes.size(), kOptions, pugi::encoding_utf8)) return {};
+    return topValue(doc);
+}
+
+}  // namespace
+
+Ref<NSObject> parse(std::string_view bytes) {
+    pugi::xml_document doc;
+    const pugi::xml_node value = load(doc, bytes);
+    Build sink;
+    if (!value || !walk(value, sink)) return nullptr;
+    return sink.take();
+}
+
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
+    pugi::xml_document doc;
+    const pugi::xml_node top = load(doc, bytes);
+    Check check;
+    if (!top || tagOf(top) != Tag::Dictionary || !walk(top, check)) return false;
+    std::string scratch;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        pugi::xml_node found;
+        bool stray = false;
+        for (pugi::xml_node key = nextElement(top.first_child(), stray); key;) {
+            const pugi::xml_node value = nextElement(key.next_sibling(), stray);
+            if (leafText(key, scratch) == keys[k]) found = value;  // the last one wins
+            key = nextElement(value.next_sibling(), stray);
+        }
+        Build sink;
+        values[k] = found && walk(found, sink) ? sink.take() : nullptr;
+    }
+    return true;
+}
+
+}  // namespace plist::xml
