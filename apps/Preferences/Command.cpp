@@ -11,12 +11,22 @@ struct VerbSpelling {
     std::string_view word;
     Verb verb;
     bool takesArgument;
+    std::string_view argument;  // as the usage text writes it
+    std::string_view help;
 };
 
+// A ROW is a row's title as shown, GROUP/TITLE for a title that more than one group holds, a
+// person's name on a credits page, or #N (the number "show" gives).
 constexpr VerbSpelling kVerbs[] = {
-    {"open", Verb::Open, true}, {"tap", Verb::Tap, true},     {"back", Verb::Back, false},
-    {"heart", Verb::Heart, false}, {"mail", Verb::Mail, true}, {"show", Verb::Show, false},
-    {"render", Verb::Render, true},
+    {"open", Verb::Open, true, "LABEL", "open the entry LABEL of the Settings list"},
+    {"tap", Verb::Tap, true, "ROW", "tap a row of the top page: ROW is its title, GROUP/TITLE, a person's\n"
+                                    "name or #N (the number 'show' gives)"},
+    {"set", Verb::Set, true, "ROW on|off", "turn a switch on or off (nothing happens when it already is)"},
+    {"back", Verb::Back, false, "", "leave the top page (or close a share sheet)"},
+    {"heart", Verb::Heart, false, "", "tap the heart button of the top page"},
+    {"mail", Verb::Mail, true, "sent|saved|cancelled|failed", "finish the mail composer"},
+    {"show", Verb::Show, false, "", "print the screen as one line of JSON: every row with its number and texts"},
+    {"render", Verb::Render, true, "FILE.png", "draw the screen into a PNG file"},
 };
 
 bool isMailResult(std::string_view word) {
@@ -53,7 +63,15 @@ ParsedCommand parseCommand(std::string_view text) {
         Command command{spelling.verb, std::string(rest), std::nullopt};
         if (command.verb == Verb::Mail && !isMailResult(rest))
             return "unknown mail result '" + std::string(rest) + "' (sent, saved, cancelled or failed)";
-        if (command.verb == Verb::Tap) command.rowIndex = rowNumber(rest);
+        if (command.verb == Verb::Set) {
+            const size_t last = rest.find_last_of(kBlanks);
+            const std::string_view state = last == std::string_view::npos ? rest : rest.substr(last + 1);
+            if (last == std::string_view::npos || (state != "on" && state != "off"))
+                return "'set' needs a row and on or off";
+            command.switchOn = state == "on";
+            command.argument = std::string(trimmed(rest.substr(0, last)));
+        }
+        if (command.verb == Verb::Tap || command.verb == Verb::Set) command.rowIndex = rowNumber(command.argument);
         return command;
     }
     return "unknown command '" + std::string(text) + "'";
@@ -69,6 +87,21 @@ std::vector<std::string> splitCommandList(std::string_view text) {
         text.remove_prefix(end + 1);
     }
     return commands;
+}
+
+std::string commandHelp() {
+    constexpr size_t kColumn = 18;
+    std::string text = "commands (from -c, else one per line on standard input):\n";
+    for (const VerbSpelling& spelling : kVerbs) {
+        std::string head = "  " + std::string(spelling.word);
+        if (!spelling.argument.empty()) head += " " + std::string(spelling.argument);
+        head += head.size() >= kColumn ? "\n" + std::string(kColumn, ' ') : std::string(kColumn - head.size(), ' ');
+        std::string help(spelling.help);
+        for (size_t at = 0; (at = help.find('\n', at)) != std::string::npos; at += kColumn + 1)
+            help.insert(at + 1, kColumn, ' ');
+        text += head + help + "\n";
+    }
+    return text;
 }
 
 }  // namespace settings

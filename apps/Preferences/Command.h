@@ -9,12 +9,13 @@
 
 namespace settings {
 
-enum class Verb { Open, Tap, Back, Heart, Mail, Show, Render };
+enum class Verb { Open, Tap, Set, Back, Heart, Mail, Show, Render };
 
 struct Command {
     Verb verb = Verb::Show;
-    std::string argument;             // the label of open and tap, the result of mail, the file of render
-    std::optional<size_t> rowIndex;   // tap #N
+    std::string argument;             // the row of open, tap and set, the result of mail, the file of render
+    std::optional<size_t> rowIndex;   // tap or set #N
+    bool switchOn = false;            // set: the state the switch is to have
 };
 
 // A command, or the reason the text is none.
@@ -28,5 +29,8 @@ std::vector<std::string> splitCommandList(std::string_view text);
 
 // The text without its leading and trailing blanks.
 std::string_view trimmed(std::string_view text);
+
+// Every command with what it does, one or two lines each, for the usage text.
+std::string commandHelp();
 
 }  // namespace settings

@@ -1,6 +1,7 @@
 #include "Events.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "CoreFoundation/CFNotificationRecording.h"
 #include "Foundation/JSON.h"
@@ -31,6 +32,20 @@ void reportStored(const std::string& domain, const std::string& key, id value) {
     print(out.endObject());
 }
 
+// The reason of the latest refusal no command has answered for yet.
+std::optional<std::string>& pendingRefusal() {
+    static std::optional<std::string> reason;
+    return reason;
+}
+
+void reportRefused(const std::string& domain, const std::string& key, id value, const std::string& problem) {
+    json::Writer out = event("refused");
+    out.key("domain").string(domain).key("key").string(key).key("value");
+    writeObject(out, value);
+    print(out.key("reason").string(problem).endObject());
+    pendingRefusal() = problem;
+}
+
 void reportNotificationCall(const cf::NotificationCallRecord& record) {
     if (record.call != cf::NotificationCall::Post) return;
     json::Writer out = event("posted");
@@ -56,6 +71,7 @@ void reportOpenedURL(const std::string& url) {
 
 void startReportingEvents() {
     PSListController::setStorageObserver(reportStored);
+    PSListController::setRefusalObserver(reportRefused);
     cf::addNotificationTap(reportNotificationCall);
     UIViewController::setPresentationObserver(reportPresentation);
     UIApplication::setOpenURLObserver(reportOpenedURL);
@@ -65,5 +81,7 @@ void reportSystemCall(const std::string& command, int status) {
     json::Writer out = event("system");
     print(out.key("command").string(command).key("status").integer(status).endObject());
 }
+
+std::optional<std::string> takeRefusal() { return std::exchange(pendingRefusal(), std::nullopt); }
 
 }  // namespace settings

@@ -1,19 +1,10 @@
 #include "Options.h"
 
+#include "Command.h"
 #include "cli/CommandLine.h"
 
 namespace settings {
 namespace {
-
-constexpr const char* kCommands =
-    "commands (from -c, else one per line on standard input):\n"
-    "  open LABEL      open the entry LABEL of the Settings list\n"
-    "  tap LABEL | #N  tap the row titled LABEL (or row N, 0-based) of the top page\n"
-    "  back            leave the top page (or close a share sheet)\n"
-    "  heart           tap the heart button of the top page\n"
-    "  mail sent|saved|cancelled|failed\n"
-    "                  finish the mail composer\n"
-    "  show            print the top page as one line of JSON\n";
 
 const cli::Program& program() {
     static const cli::Program program{
@@ -22,7 +13,7 @@ const cli::Program& program() {
         .summary = "The Settings app of a simulated device: opens its panes and runs commands on them,\n"
                    "printing every side effect as one JSON line.",
         .options = {cli::rootOption(), {"commands", "\"CMD; CMD\"", "run these commands instead of reading standard input", 'c'}},
-        .details = kCommands,
+        .details = commandHelp(),
     };
     return program;
 }

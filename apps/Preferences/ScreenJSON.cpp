@@ -23,13 +23,15 @@ void writeValue(json::Writer& out, const RowValue& value) {
 }
 
 void writeRow(json::Writer& out, const RowSummary& row) {
-    out.beginObject().key("cell").string(row.cell).key("label");
+    out.beginObject().key("row").integer(static_cast<long long>(row.number)).key("cell").string(row.cell).key("label");
     writeText(out, row.label);
     if (row.isGroup) {
         out.key("footer");
         writeText(out, row.footer);
     } else {
-        out.key("value");
+        out.key("texts").beginArray();
+        for (const auto& text : row.texts) out.string(text);
+        out.endArray().key("value");
         writeValue(out, row.value);
         out.key("titleColor");
         writeColour(out, row.titleColour);

@@ -4,6 +4,7 @@
 #include "MessageUI/MFMailComposeViewController.h"
 #include "Preferences/PSListController.h"
 #include "Preferences/PSTableCell.h"
+#include "RowNames.h"
 #include "Social/SLComposeViewController.h"
 
 namespace settings {
@@ -51,6 +52,7 @@ RowValue valueShown(const PSSpecifier& specifier, UITableViewCell* cell) {
 
 RowSummary summarizeRow(PSListController& page, size_t index) {
     RowSummary row;
+    row.number = index;
     PSSpecifier* specifier = page.specifierAtRow(index);
     row.specifier = specifier;
     if (!specifier) return row;
@@ -62,6 +64,7 @@ RowSummary summarizeRow(PSListController& page, size_t index) {
         return row;
     }
     row.cellView = page.cellAtRow(index);
+    row.texts = textsShown(row.cellView);
     row.value = valueShown(*specifier, row.cellView);
     if (auto* cell = objc_cast<PSTableCell>(row.cellView); cell && cell->titleTextLabel()->hasCustomTextColor())
         row.titleColour = cell->titleTextLabel()->textColor();

@@ -26,9 +26,11 @@ struct HeaderSummary {
 using RowValue = std::variant<std::monostate, bool, std::string>;
 
 struct RowSummary {
+    size_t number = 0;                   // as "tap #N" names the row
     bool isGroup = false;
     std::string cell;                    // the cell name of the row's type
     std::optional<std::string> label;    // the shown title
+    std::vector<std::string> texts;      // every text the cell shows, title first
     std::optional<std::string> footer;   // groups only
     RowValue value;
     Ref<UIColor> titleColour;            // nil while the platform's own colour shows

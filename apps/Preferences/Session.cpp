@@ -4,11 +4,10 @@
 
 #include <cstdio>
 
-#include "PagePicture.h"
-
-#include <cstdio>
 #include <exception>
 
+#include "PagePicture.h"
+#include "RowNames.h"
 #include "BarItems.h"
 #include "MessageUI/MFMailComposeViewController.h"
 #include "ScreenJSON.h"
@@ -17,17 +16,11 @@
 namespace settings {
 namespace {
 
-// The first row titled `label` that is not a group; a group of that title is named in `problem`.
-std::optional<size_t> rowTitled(PSListController& page, const std::string& label, std::string& problem) {
-    std::optional<size_t> group;
-    for (size_t i = 0, n = page.rowCount(); i < n; ++i) {
-        PSSpecifier* row = page.specifierAtRow(i);
-        if (!row || !row->name() || row->name()->str() != label) continue;
-        if (row->cellType() != PSGroupCell) return i;
-        if (!group) group = i;
-    }
-    problem = group ? "'" + label + "' is a group title, not a row" : "no row titled '" + label + "' on this page";
-    return std::nullopt;
+// The row a tap or set names, by number or by name, or why there is none.
+std::variant<size_t, std::string> namedRow(PSListController& page, const Command& command) {
+    if (!command.rowIndex) return findRow(page, command.argument);
+    if (*command.rowIndex >= page.rowCount()) return "no row #" + std::to_string(*command.rowIndex) + " on this page";
+    return *command.rowIndex;
 }
 
 MFMailComposeResult mailResult(const std::string& word) {
@@ -50,6 +43,7 @@ std::optional<std::string> Session::execute(const Command& command) {
         switch (command.verb) {
             case Verb::Open: return open(command.argument);
             case Verb::Tap: return tap(command);
+            case Verb::Set: return set(command);
             case Verb::Back: return back();
             case Verb::Heart: return heart();
             case Verb::Mail: return finishMail(command.argument);
@@ -74,29 +68,45 @@ std::optional<std::string> Session::open(const std::string& label) {
     if (auto covered = coveredProblem()) return covered;
     if (navigation_->topViewController() != rootList_.get())
         return std::string("'open' works on the Settings list only: go back to it first");
-    std::string problem;
-    auto row = rowTitled(*rootList_, label, problem);
-    if (!row) return "no entry '" + label + "' in Settings";
-    return rootList_->openEntryAtRow(*row);
+    auto row = findRow(*rootList_, label);
+    if (auto* problem = std::get_if<std::string>(&row))
+        return problem->starts_with("no row") ? "no entry '" + label + "' in Settings" : *problem;
+    return rootList_->openEntryAtRow(std::get<size_t>(row));
+}
+
+std::variant<Session::TopRow, std::string> Session::namedRowOnTop(const Command& command) {
+    if (auto covered = coveredProblem()) return *covered;
+    auto* page = objc_cast<PSListController>(navigation_->topViewController());
+    if (!page) return std::string("the top page has no rows");
+    auto named = namedRow(*page, command);
+    if (auto* problem = std::get_if<std::string>(&named)) return *problem;
+    return TopRow{page, std::get<size_t>(named)};
 }
 
 std::optional<std::string> Session::tap(const Command& command) {
-    if (auto covered = coveredProblem()) return covered;
-    auto* page = objc_cast<PSListController>(navigation_->topViewController());
-    if (!page) return std::string("the top page has no rows");
-    std::string problem;
-    std::optional<size_t> row = command.rowIndex;
-    if (row) {
-        if (*row >= page->rowCount()) return "no row #" + std::to_string(*row) + " on this page";
-    } else if (!(row = rowTitled(*page, command.argument, problem))) {
-        return problem;
+    auto named = namedRowOnTop(command);
+    if (auto* problem = std::get_if<std::string>(&named)) return *problem;
+    auto [page, row] = std::get<TopRow>(named);
+    if (page == rootList_.get()) return rootList_->openEntryAtRow(row);
+    if (!page->tapRow(row)) {
+        const std::string name = rowName(*page, row);
+        return "row " + (name.empty() ? "#" + std::to_string(row) : "'" + name + "'") + " does nothing when tapped";
     }
-    if (page == rootList_.get()) return rootList_->openEntryAtRow(*row);
-    if (!page->tapRow(*row)) {
-        PSSpecifier* s = page->specifierAtRow(*row);
-        const std::string name = s && s->name() && !s->name()->str().empty() ? "'" + s->name()->str() + "'" : "#" + std::to_string(*row);
-        return "row " + name + " does nothing when tapped";
-    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Session::set(const Command& command) {
+    auto named = namedRowOnTop(command);
+    if (auto* problem = std::get_if<std::string>(&named)) return *problem;
+    auto [page, row] = std::get<TopRow>(named);
+    auto* cell = objc_cast<PSSwitchTableCell>(page->cellAtRow(row));
+    UISwitch* toggle = cell ? cell->switchControl() : nullptr;
+    if (!toggle) return "row '" + rowName(*page, row) + "' is not a switch";
+    if (toggle->isOn() == command.switchOn) return std::nullopt;
+    page->tapRow(row);
+    // A refused store leaves the switch as it was; the refusal itself is reported as an event.
+    if (toggle->isOn() != command.switchOn)
+        return "'" + rowName(*page, row) + "' stayed " + (toggle->isOn() ? "on" : "off");
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "Command.h"
@@ -28,6 +29,13 @@ public:
 private:
     std::optional<std::string> open(const std::string& label);
     std::optional<std::string> tap(const Command& command);
+    std::optional<std::string> set(const Command& command);
+    struct TopRow {
+        PSListController* page;
+        size_t row;
+    };
+    // The row of the top page a tap or set names, or why it cannot be touched or found.
+    std::variant<TopRow, std::string> namedRowOnTop(const Command& command);
     std::optional<std::string> back();
     std::optional<std::string> heart();
     std::optional<std::string> finishMail(const std::string& result);

@@ -25,6 +25,8 @@ bool runCommand(settings::Session& session, const std::string& text) {
         problem = session.execute(*command);
     else
         problem = std::get<std::string>(parsed);
+    // A value the store refused fails the command that asked for it, even when the tap itself worked.
+    if (auto refused = settings::takeRefusal()) problem = "the store refused the value: " + *refused;
     objc_autoreleasePoolPop(pool);
     if (problem) std::fprintf(stderr, "Preferences: %s: %s\n", std::string(settings::trimmed(text)).c_str(), problem->c_str());
     return !problem;

@@ -16,8 +16,14 @@ std::string stringProperty(const PSSpecifier* specifier, const char* key) {
 
 void PSListController::setPreferenceValue(id value, PSSpecifier* specifier) {
     const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
-    // The store checks the domain and the key, and logs why it refuses either.
-    if (!PreferencesStore::setPreferenceValue(domain, key, value)) return;
+    // The store checks the domain and the key, and logs why it refuses either. A refused value leaves
+    // the page's cells showing what is stored, not what was asked for.
+    std::string problem;
+    if (!PreferencesStore::setPreferenceValue(domain, key, value, &problem)) {
+        preferences::reportRefused(domain, key, value, problem);
+        reloadCells();
+        return;
+    }
     preferences::reportStored(domain, key, value);
     const std::string notification = stringProperty(specifier, "PostNotification");
     if (!notification.empty())

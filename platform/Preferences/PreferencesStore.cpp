@@ -43,6 +43,13 @@ private:
     int fd_;
 };
 
+// Logs why nothing was stored and hands the same reason to a caller that asked for it.
+bool refuse(std::string* problem, std::string reason) {
+    NSLog("Preferences: %s", reason.c_str());
+    if (problem) *problem = std::move(reason);
+    return false;
+}
+
 enum class ReadOutcome { Missing, Read, Failed };
 
 // The file's bytes, up to one byte past the property-list size cap (enough to refuse it).
@@ -65,12 +72,12 @@ ReadOutcome readBytes(const std::string& file, std::string& bytes) {
 
 // The dictionary to change: the file's, or an empty one when there is none or the file was corrupt
 // (then moved aside). nullopt when the file cannot be read or moved, so nothing is lost by writing.
-std::optional<Ref<NSMutableDictionary>> loadForUpdate(const std::string& file) {
+std::optional<Ref<NSMutableDictionary>> loadForUpdate(const std::string& file, std::string* problem) {
     std::string bytes;
     switch (readBytes(file, bytes)) {
         case ReadOutcome::Missing: return make<NSMutableDictionary>();
         case ReadOutcome::Failed:
-            NSLog("Preferences: cannot read %s (%s); nothing stored", file.c_str(), std::strerror(errno));
+            refuse(problem, "cannot read " + file + " (" + std::strerror(errno) + "); nothing stored");
             return std::nullopt;
         case ReadOutcome::Read: break;
     }
@@ -78,17 +85,17 @@ std::optional<Ref<NSMutableDictionary>> loadForUpdate(const std::string& file) {
     if (auto* dictionary = objc_cast<NSDictionary>(root.get())) return make<NSMutableDictionary>(dictionary->entries());
     const std::string aside = file + ".corrupt";
     if (::rename(file.c_str(), aside.c_str()) != 0) {
-        NSLog("Preferences: %s is not a property-list dictionary and cannot be moved aside (%s); nothing stored",
-              file.c_str(), std::strerror(errno));
+        refuse(problem, file + " is not a property-list dictionary and cannot be moved aside (" + std::strerror(errno) +
+                            "); nothing stored");
         return std::nullopt;
     }
     NSLog("Preferences: %s is not a property-list dictionary; kept as %s, starting afresh", file.c_str(), aside.c_str());
     return make<NSMutableDictionary>();
 }
 
-bool refuseDomain(std::string_view domain) {
+bool refuseDomain(std::string_view domain, std::string* problem = nullptr) {
     if (PreferencesStore::isValidDomain(domain)) return false;
-    NSLog("Preferences: domain %s names no preference file; ignored", json::quoted(domain).c_str());
+    refuse(problem, "domain " + json::quoted(domain) + " names no preference file; ignored");
     return true;
 }
 
@@ -120,33 +127,21 @@ bool PreferencesStore::updateFileLocked(const std::string& hostPath, const std::
     return lock && update();
 }
 
-bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_view key, id value) {
-    if (refuseDomain(domain)) return false;
-    if (key.empty()) {
-        NSLog("Preferences: empty key in domain %s; nothing stored", json::quoted(domain).c_str());
-        return false;
-    }
-    if (value && !plist::serialize(value, plist::Format::Binary)) {
-        NSLog("Preferences: the value for %s is not a property-list value; nothing stored", json::quoted(key).c_str());
-        return false;
-    }
+bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_view key, id value, std::string* problem) {
+    if (refuseDomain(domain, problem)) return false;
+    if (key.empty()) return refuse(problem, "empty key in domain " + json::quoted(domain) + "; nothing stored");
+    if (value && !plist::serialize(value, plist::Format::Binary))
+        return refuse(problem, "the value for " + json::quoted(key) + " is not a property-list value; nothing stored");
     const std::string file = device::resolve(pathForDomain(domain));
-    if (!device::makeDirectories(directoryOf(file))) {
-        NSLog("Preferences: cannot create %s (%s); nothing stored", directoryOf(file).c_str(), std::strerror(errno));
-        return false;
-    }
+    if (!device::makeDirectories(directoryOf(file)))
+        return refuse(problem, "cannot create " + directoryOf(file) + " (" + std::strerror(errno) + "); nothing stored");
     ExclusiveLock lock(file + ".lock");
-    if (!lock) {
-        NSLog("Preferences: cannot lock %s.lock (%s); nothing stored", file.c_str(), std::strerror(errno));
-        return false;
-    }
-    auto values = loadForUpdate(file);
+    if (!lock) return refuse(problem, "cannot lock " + file + ".lock (" + std::strerror(errno) + "); nothing stored");
+    auto values = loadForUpdate(file, problem);
     if (!values) return false;
     (*values)->setObject(value, key);
     auto bytes = plist::serialize(values->get(), plist::Format::Binary);
-    if (!bytes || !device::writeFileAtomically(file, *bytes)) {
-        NSLog("Preferences: cannot write %s (%s); nothing stored", file.c_str(), std::strerror(errno));
-        return false;
-    }
+    if (!bytes || !device::writeFileAtomically(file, *bytes))
+        return refuse(problem, "cannot write " + file + " (" + std::strerror(errno) + "); nothing stored");
     return true;
 }

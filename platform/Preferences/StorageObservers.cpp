@@ -9,6 +9,7 @@ struct Registry {
     std::vector<std::pair<PSListController::StorageObserverToken, PSListController::StorageObserver>> observers;
     PSListController::StorageObserverToken nextToken = 1;
     PSListController::StorageObserverToken hostToken = 0;
+    PSListController::RefusalObserver refusalObserver;
 };
 
 Registry& registry() {
@@ -35,12 +36,19 @@ void PSListController::setStorageObserver(StorageObserver observer) {
     r.hostToken = addStorageObserver(std::move(observer));
 }
 
+void PSListController::setRefusalObserver(RefusalObserver observer) { registry().refusalObserver = std::move(observer); }
+
 namespace preferences {
 
 void reportStored(const std::string& domain, const std::string& key, id value) {
     // A copy: an observer may add or remove observers while it runs.
     const auto observers = registry().observers;
     for (const auto& [token, observer] : observers) observer(domain, key, value);
+}
+
+void reportRefused(const std::string& domain, const std::string& key, id value, const std::string& problem) {
+    const auto observer = registry().refusalObserver;
+    if (observer) observer(domain, key, value, problem);
 }
 
 }  // namespace preferences

@@ -1,5 +1,5 @@
 #pragma once
-// Inside the framework: tells every storage observer that a value was stored.
+// Inside the framework: tells the storage observers that a value was stored, or refused.
 
 #include <string>
 
@@ -8,5 +8,6 @@
 namespace preferences {
 
 void reportStored(const std::string& domain, const std::string& key, id value);
+void reportRefused(const std::string& domain, const std::string& key, id value, const std::string& problem);
 
 }  // namespace preferences

@@ -123,7 +123,7 @@ TEST(SettingsApp, PickingCyanStoresTheIndexOfEachTable) {
 
 TEST(SettingsApp, AfterAChoiceListAFlippedSwitchStillPostsAndRunsTheDevicesKillall) {
     SettingsDevice device;
-    auto result = device.run("open Corvane; tap Settings; tap Background Colour; back; tap Hide Voicemail Tab; "
+    auto result = device.run("open Corvane; tap Settings; tap Status Bar/Background Colour; back; tap Hide Voicemail Tab; "
                              "back; tap Settings; tap Hide Voicemail Tab");
     ASSERT_EQ(result.status, 0) << result.err;
     // No Phone process runs: the device's killall finds none and says so.

@@ -112,8 +112,11 @@ TEST_F(PreferencesStoreTest, DomainsThatNameNoFileStoreNothing) {
 TEST_F(PreferencesStoreTest, RefusesEmptyKeysAndValuesNoPropertyListHolds) {
     ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
     const std::string before = device.read(kFile);
-    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "", NSNumber::numberWithBool(true)));
-    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "url", NSURL::URLWithString("tweetbot:")));
+    std::string problem;
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "", NSNumber::numberWithBool(true), &problem));
+    EXPECT_NE(problem.find("empty key"), std::string::npos) << problem;
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "url", NSURL::URLWithString("tweetbot:"), &problem));
+    EXPECT_NE(problem.find("not a property-list value"), std::string::npos) << problem;
     EXPECT_EQ(device.read(kFile), before);
 }
 
@@ -134,7 +137,9 @@ TEST_F(PreferencesStoreTest, AFileThatCannotBeReadIsLeftAloneAndNothingStored) {
     // A directory where the file should be: it opens but reads fail.
     std::filesystem::create_directories(device.host(kFile));
     device.write(std::string(kFile) + "/inside", "keep me");
-    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+    std::string problem;
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true), &problem));
+    EXPECT_TRUE(problem.starts_with("cannot read " + device.host(kFile))) << "the caller learns why: " << problem;
     EXPECT_TRUE(std::filesystem::is_directory(device.host(kFile)));
     EXPECT_EQ(device.read(std::string(kFile) + "/inside"), "keep me");
     EXPECT_FALSE(device.exists(std::string(kFile) + ".corrupt"));

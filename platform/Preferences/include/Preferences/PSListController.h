@@ -83,6 +83,11 @@ public:
     static void removeStorageObserver(StorageObserverToken token);
     // Replaces the observer added by an earlier call of this function, for a host that keeps one.
     static void setStorageObserver(StorageObserver observer);
+    // A host learns of a value the store refused (domain, key, value, the store's reason) through
+    // this one observer; setting another replaces it.
+    using RefusalObserver =
+        std::function<void(const std::string& domain, const std::string& key, id value, const std::string& problem)>;
+    static void setRefusalObserver(RefusalObserver observer);
 
 protected:
     // Shows the row's current contents in its cell; a page whose rows show more adds to it.

@@ -36,8 +36,10 @@ public:
 
     // Stores the value under the key (a nil value removes the key). True only when the new file is
     // in place; false, with one log line, when the domain is invalid, the key empty, the value not
-    // a property-list value, or the file could not be read or written.
-    static bool setPreferenceValue(std::string_view domain, std::string_view key, id value);
+    // a property-list value, or the file could not be read or written; `problem`, when given, then
+    // holds the reason the log line gives.
+    static bool setPreferenceValue(std::string_view domain, std::string_view key, id value,
+                                   std::string* problem = nullptr);
 
     // Runs `update` holding the lock setPreferenceValue rewrites a domain's file under, for the file
     // at a host path: a tool that edits a preference file by hand (reading it, then writing it with

@@ -1,0 +1,78 @@
+#include "RowNames.h"
+
+#include "UIKit/UILabel.h"
+
+namespace settings {
+namespace {
+
+void collectTexts(UIView* view, std::vector<std::string>& texts) {
+    if (!view || view->isHidden()) return;
+    if (auto* label = objc_cast<UILabel>(view); label && !label->text().empty()) texts.push_back(label->text());
+    for (const auto& child : view->subviews()) collectTexts(child.get(), texts);
+}
+
+bool isGroup(PSListController& page, size_t row) {
+    PSSpecifier* specifier = page.specifierAtRow(row);
+    return specifier && specifier->cellType() == PSGroupCell;
+}
+
+std::string title(PSListController& page, size_t row) {
+    PSSpecifier* specifier = page.specifierAtRow(row);
+    return specifier && specifier->name() ? specifier->name()->str() : std::string();
+}
+
+// The title of the group a row stands in; "" for an untitled group or none.
+std::string groupOf(PSListController& page, size_t row) {
+    while (row-- > 0)
+        if (isGroup(page, row)) return title(page, row);
+    return {};
+}
+
+std::string describe(PSListController& page, size_t row) {
+    const std::string group = groupOf(page, row);
+    const std::string name = rowName(page, row);
+    return "#" + std::to_string(row) + " '" + (group.empty() ? name : group + "/" + name) + "'";
+}
+
+}  // namespace
+
+std::vector<std::string> textsShown(UIView* cell) {
+    std::vector<std::string> texts;
+    collectTexts(cell, texts);
+    return texts;
+}
+
+std::string rowName(PSListController& page, size_t row) {
+    std::string name = title(page, row);
+    if (!name.empty() || isGroup(page, row)) return name;
+    const auto texts = textsShown(page.cellAtRow(row));
+    return texts.empty() ? std::string() : texts.front();
+}
+
+std::variant<size_t, std::string> findRow(PSListController& page, const std::string& name) {
+    const size_t count = page.rowCount();
+    std::vector<size_t> matches;
+    std::optional<size_t> group;
+    for (size_t i = 0; i < count; ++i) {
+        if (isGroup(page, i)) {
+            if (!group && title(page, i) == name) group = i;
+        } else if (rowName(page, i) == name) {
+            matches.push_back(i);
+        }
+    }
+    // "Call Button/Background Colour": a title within its group, tried at every '/' so that either
+    // part may hold one itself.
+    for (size_t slash = name.find('/'); matches.empty() && slash != std::string::npos; slash = name.find('/', slash + 1)) {
+        const std::string groupTitle = name.substr(0, slash), rowTitle = name.substr(slash + 1);
+        for (size_t i = 0; i < count; ++i)
+            if (!isGroup(page, i) && rowName(page, i) == rowTitle && groupOf(page, i) == groupTitle) matches.push_back(i);
+    }
+    if (matches.size() == 1) return matches.front();
+    if (matches.empty())
+        return group ? "'" + name + "' is a group title, not a row" : "no row titled '" + name + "' on this page";
+    std::string problem = "'" + name + "' names " + std::to_string(matches.size()) + " rows:";
+    for (size_t i = 0; i < matches.size(); ++i) problem += (i ? ", " : " ") + describe(page, matches[i]);
+    return problem + "; name one as GROUP/TITLE or #N";
+}
+
+}  // namespace settings
