@@ -18,6 +18,7 @@ const char* word(Verb verb) {
     switch (verb) {
         case Verb::Open: return "open";
         case Verb::Tap: return "tap";
+        case Verb::Set: return "set";
         case Verb::Back: return "back";
         case Verb::Heart: return "heart";
         case Verb::Mail: return "mail";
@@ -35,12 +36,14 @@ void checkCommand(std::string_view text) {
         return;
     }
     require(settings::trimmed(command->argument) == command->argument, "an argument has no outer blanks");
-    require(!command->rowIndex || command->verb == Verb::Tap, "only tap takes a row number");
-    const std::string again = std::string(word(command->verb)) + (command->argument.empty() ? "" : " ") + command->argument;
+    require(!command->rowIndex || command->verb == Verb::Tap || command->verb == Verb::Set,
+            "only tap and set take a row number");
+    std::string again = std::string(word(command->verb)) + (command->argument.empty() ? "" : " ") + command->argument;
+    if (command->verb == Verb::Set) again += command->switchOn ? " on" : " off";
     const settings::ParsedCommand second = settings::parseCommand(again);
     const auto* reparsed = std::get_if<Command>(&second);
     require(reparsed && reparsed->verb == command->verb && reparsed->argument == command->argument &&
-                reparsed->rowIndex == command->rowIndex,
+                reparsed->rowIndex == command->rowIndex && reparsed->switchOn == command->switchOn,
             "a command written out again reads the same");
 }
 
