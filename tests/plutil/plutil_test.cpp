@@ -2,7 +2,7 @@
 // the errors, and changes made while the Settings app's store writes the same file.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <thread>
@@ -216,12 +216,17 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
     scratch_.writeFile("/empty.plist", "");
     scratch_.writeFile("/garbage.plist", "<plist><dict><key>a</key></plist>");
     scratch_.writeFile("/truncated.plist", "bplist00\x01");
+    scratch_.writeFile("/huge.plist", std::string(plist::kMaxFileBytes + 1, ' '));
+    ASSERT_EQ(::mkfifo((scratch_ / "/fifo.plist").c_str(), 0644), 0);  // must not hang the tool
     const auto lint = plutil({"-lint", global, scratch_ / "/empty.plist", scratch_ / "/garbage.plist",
-                              scratch_ / "/truncated.plist", scratch_ / "/missing.plist", scratch_.path()});
+                              scratch_ / "/truncated.plist", scratch_ / "/huge.plist", scratch_ / "/fifo.plist",
+                              scratch_ / "/missing.plist", scratch_.path()});
     EXPECT_EQ(lint.status, 1);
     EXPECT_EQ(lint.out, global + ": OK\n" + scratch_ / "/empty.plist: the file is empty\n" +
-                            scratch_ / "/garbage.plist: not a property list (malformed XML)\n" +
-                            scratch_ / "/truncated.plist: malformed binary property list\n" +
+                            scratch_ / "/garbage.plist: not a readable property list (XML)\n" +
+                            scratch_ / "/truncated.plist: not a readable property list (binary)\n" +
+                            scratch_ / "/huge.plist: larger than 1048576 bytes, which no property list here may be\n" +
+                            scratch_ / "/fifo.plist: not a regular file\n" +
                             scratch_ / "/missing.plist: No such file or directory\n" + scratch_.path() +
                             ": not a regular file\n");
     const auto silent = plutil({"-lint", "-s", global});

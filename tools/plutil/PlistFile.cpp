@@ -1,7 +1,6 @@
 #include "PlistFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,50 +8,42 @@
 #include <cstring>
 
 #include "Foundation/AtomicFile.h"
+#include "Foundation/RegularFile.h"
 #include "Preferences/PreferencesStore.h"
 
 namespace plutil {
 namespace {
 
-// The file's bytes, up to one past the reader's cap (enough to refuse it). Opened without blocking
-// and only when regular, so a FIFO or a device at the path never hangs or floods the tool.
-bool readBytes(const std::string& path, std::string& bytes, std::string& problem) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        problem = fd < 0 ? std::strerror(errno) : "not a regular file";
-        if (fd >= 0) ::close(fd);
-        return false;
+// Why a file could not be read, in the words the system uses where it has them.
+std::string readProblem(device::FileStatus status) {
+    switch (status) {
+        case device::FileStatus::Missing: return std::strerror(ENOENT);
+        case device::FileStatus::NotRegular: return "not a regular file";
+        case device::FileStatus::TooLarge:
+            return "larger than " + std::to_string(plist::kMaxFileBytes) + " bytes, which no property list here may be";
+        case device::FileStatus::Failed:
+        case device::FileStatus::Read: break;
     }
-    char chunk[16384];
-    ssize_t n = 0;
-    while (bytes.size() <= plist::kMaxFileBytes) {
-        n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        bytes.append(chunk, static_cast<size_t>(n));
-    }
-    if (n < 0) problem = std::strerror(errno);
-    ::close(fd);
-    return n >= 0;
+    return std::strerror(errno);
 }
 
 }  // namespace
 
 std::optional<PlistFile> readPlistFile(const std::string& path, std::string& problem) {
     std::string bytes;
-    if (!readBytes(path, bytes, problem)) return std::nullopt;
+    const device::FileStatus status = device::readRegularFile(AT_FDCWD, path.c_str(), plist::kMaxFileBytes, bytes);
+    if (status != device::FileStatus::Read) {
+        problem = readProblem(status);
+        return std::nullopt;
+    }
     if (bytes.empty()) {
         problem = "the file is empty";
         return std::nullopt;
     }
-    if (bytes.size() > plist::kMaxFileBytes) {
-        problem = "larger than " + std::to_string(plist::kMaxFileBytes) + " bytes, which no property list here may be";
-        return std::nullopt;
-    }
     PlistFile file{plist::parse(bytes), bytes.starts_with("bplist") ? plist::Format::Binary : plist::Format::XML};
     if (!file.root) {
-        problem = file.format == plist::Format::Binary ? "malformed binary property list" : "not a property list (malformed XML)";
+        problem = file.format == plist::Format::Binary ? "not a readable property list (binary)"
+                                                       : "not a readable property list (XML)";
         return std::nullopt;
     }
     return file;
