@@ -24,6 +24,7 @@ const char* word(Verb verb) {
         case Verb::Mail: return "mail";
         case Verb::Show: return "show";
         case Verb::Render: return "render";
+        case Verb::Touch: return "touch";
     }
     return "";
 }

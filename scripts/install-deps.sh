@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libplist-dev libpugixml-dev libcairo2-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev fontconfig fonts-dejavu-core dpkg-dev procps)
 packages+=(clang-14 libclang-rt-14-dev)  # the fuzz targets
+packages+=(libpango1.0-dev fonts-roboto-unhinted)  # text in the pictures: Pango, and a family with Light and Thin faces
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,12 +7,6 @@
 namespace phone {
 namespace {
 
-void fill(CGContextRef c, CGRect rect, const UIColor* colour) {
-    if (!colour) return;
-    CGContextSetRGBFillColor(c, colour->red(), colour->green(), colour->blue(), colour->alpha());
-    CGContextFillRect(c, rect);
-}
-
 void fillCircle(CGContextRef c, CGPoint centre, CGFloat diameter, const UIColor* colour) {
     if (!colour) return;
     CGContextSetRGBFillColor(c, colour->red(), colour->green(), colour->blue(), colour->alpha());
@@ -28,7 +22,7 @@ UIColor* inkOver(const UIColor* ground) {
 
 void drawStatusBar(CGContextRef c, const Dialer& d) {
     if (d.statusBarHidden) return;
-    fill(c, DialerLayout::kStatusBar, d.statusBarColours->backgroundColor);
+    UIGraphicsFillRect(c, DialerLayout::kStatusBar, d.statusBarColours->backgroundColor);
     UIColor* ink = d.statusBarColours->foregroundColor;  // none chosen: no text
     auto font = UIFont::fontWithName("HelveticaNeue-Medium", 12);
     UIDrawText(c, "Carrier", CGRectMake(6, 0, 120, 20), font, ink, NSTextAlignmentLeft);
@@ -37,10 +31,10 @@ void drawStatusBar(CGContextRef c, const Dialer& d) {
 }
 
 void drawKeypad(CGContextRef c, const Dialer& d) {
-    fill(c, DialerLayout::kNumberDisplay, d.lcdColor);
+    UIGraphicsFillRect(c, DialerLayout::kNumberDisplay, d.lcdColor);
     UIDrawText(c, "555 0123", CGRectMake(20, 45, 280, 50), UIFont::fontWithName("HelveticaNeue-Light", 36),
                inkOver(d.lcdColor), NSTextAlignmentCenter);
-    fill(c, DialerLayout::kKeypad, d.dialerColor);
+    UIGraphicsFillRect(c, DialerLayout::kKeypad, d.dialerColor);
     UIColor* ink = inkOver(d.dialerColor);
     static const char* digits[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "*", "0", "#"};
     static const char* letters[] = {"", "ABC", "DEF", "GHI", "JKL", "MNO", "PQRS", "TUV", "WXYZ", "", "+", ""};
@@ -65,8 +59,8 @@ void drawKeypad(CGContextRef c, const Dialer& d) {
 }
 
 void drawTabBar(CGContextRef c, const Dialer& d) {
-    fill(c, DialerLayout::kTabBar, UIColor::colorWithRed(0.97, 0.97, 0.97, 1));
-    fill(c, CGRectMake(0, DialerLayout::kTabBar.origin.y, 320, 0.5), UIColor::colorWithRed(0.7, 0.7, 0.7, 1));
+    UIGraphicsFillRect(c, DialerLayout::kTabBar, UIColor::colorWithRed(0.97, 0.97, 0.97, 1));
+    UIGraphicsFillRect(c, CGRectMake(0, DialerLayout::kTabBar.origin.y, 320, 0.5), UIColor::colorWithRed(0.7, 0.7, 0.7, 1));
     const auto centres = DialerLayout::tabGlyphCentres(d.tabs.size());
     const CGFloat width = d.tabs.empty() ? 320 : 320.0 / d.tabs.size();
     for (size_t i = 0; i < d.tabs.size(); ++i) {
@@ -101,10 +95,10 @@ Ref<UIImage> drawDialer(const Dialer& d) {
     UIGraphicsBeginImageContextWithOptions(screen.size, true, 0);
     CGContextRef c = UIGraphicsGetCurrentContext();
     const bool opaque = d.application->isOpaque();
-    fill(c, screen, backdropColour(opaque));
+    UIGraphicsFillRect(c, screen, backdropColour(opaque));
     if (!opaque) {
         // The blurred wallpaper: a soft glow over the backdrop.
-        fill(c, CGRectMake(0, 0, 320, 284), UIColor::colorWithRed(0.45, 0.36, 0.58, 0.35));
+        UIGraphicsFillRect(c, CGRectMake(0, 0, 320, 284), UIColor::colorWithRed(0.45, 0.36, 0.58, 0.35));
     }
     drawStatusBar(c, d);
     drawKeypad(c, d);

@@ -27,6 +27,7 @@ constexpr VerbSpelling kVerbs[] = {
     {"mail", Verb::Mail, true, "sent|saved|cancelled|failed", "finish the mail composer"},
     {"show", Verb::Show, false, "", "print the screen as one line of JSON: every row with its number and texts"},
     {"render", Verb::Render, true, "FILE.png", "draw the screen into a PNG file"},
+    {"touch", Verb::Touch, true, "X Y", "do what a finger does at point X,Y (in points) of the rendered picture"},
 };
 
 bool isMailResult(std::string_view word) {

@@ -9,11 +9,12 @@
 
 namespace settings {
 
-enum class Verb { Open, Tap, Set, Back, Heart, Mail, Show, Render };
+enum class Verb { Open, Tap, Set, Back, Heart, Mail, Show, Render, Touch };
 
 struct Command {
     Verb verb = Verb::Show;
-    std::string argument;             // the row of open, tap and set, the result of mail, the file of render
+    std::string argument;             // the row of open, tap and set, the result of mail, the file of render,
+                                      // the point of touch
     std::optional<size_t> rowIndex;   // tap or set #N
     bool switchOn = false;            // set: the state the switch is to have
 };

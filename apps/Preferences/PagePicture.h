@@ -1,13 +1,14 @@
 #pragma once
-// The page on top of the Settings app as a picture, drawn from the same summary "show" prints:
-// navigation bar with title and right items, header, groups and rows with their icons, switches
-// and values, footers; a presented sheet covers the page.
+// The page on top of the Settings app as a picture of the whole page, drawn from its layout: status
+// and navigation bar with the back button and right items, header, groups and rows with their
+// icons, switches, values and chevrons, footers; a presented sheet covers the page.
 
-#include "ScreenSummary.h"
+#include "ScreenLayout.h"
 #include "UIKit/UIImage.h"
 
 namespace settings {
 
-Ref<UIImage> drawScreen(const ScreenSummary& screen);
+Ref<UIImage> drawScreen(const ScreenSummary& screen, const ScreenLayout& layout);
+inline Ref<UIImage> drawScreen(const ScreenSummary& screen) { return drawScreen(screen, layoutScreen(screen)); }
 
 }  // namespace settings

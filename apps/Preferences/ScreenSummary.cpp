@@ -112,6 +112,10 @@ ScreenSummary summarizeScreen(UINavigationController* navigation) {
     ScreenSummary screen;
     if (!navigation) return screen;
     screen.page = summarizePage(navigation->topViewController(), navigation->navigationBar());
+    if (const auto& stack = navigation->viewControllers(); stack.size() > 1) {
+        const std::string& covered = stack[stack.size() - 2]->title();
+        screen.page.backTitle = covered.empty() ? "Back" : covered;
+    }
     if (UIViewController* presented = navigation->presentedViewController()) screen.presented = summarizePresented(presented);
     return screen;
 }

@@ -44,6 +44,7 @@ struct PageSummary {
     UIViewController* controller = nullptr;
     std::string className;
     std::string title;
+    std::optional<std::string> backTitle;  // a pushed page's: the covered page's title, "Back" when empty
     Ref<UIColor> barTint, barTitleColour;
     std::vector<std::string> rightItems;
     std::optional<HeaderSummary> header;

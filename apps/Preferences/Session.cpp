@@ -49,6 +49,7 @@ std::optional<std::string> Session::execute(const Command& command) {
             case Verb::Mail: return finishMail(command.argument);
             case Verb::Show: return show();
             case Verb::Render: return render(command.argument);
+            case Verb::Touch: return touch(command.argument);
         }
     } catch (const std::exception& raised) {
         return std::string("the page raised an exception: ") + raised.what();

@@ -41,6 +41,8 @@ private:
     std::optional<std::string> finishMail(const std::string& result);
     std::optional<std::string> show();
     std::optional<std::string> render(const std::string& file);
+    // What a finger does at a point of the whole-page picture ("X Y" in points).
+    std::optional<std::string> touch(const std::string& where);
     // Why the top page cannot be touched while something covers it; nothing when nothing does.
     std::optional<std::string> coveredProblem() const;
 

@@ -140,6 +140,22 @@ void CGContextClipToMask(CGContextRef c, CGRect rect, CGImageRef mask) {
     std::copy(m, m + 6, s.maskMatrix);
 }
 
+void CGContextSetLineCap(CGContextRef c, CGLineCap cap) {
+    if (!c) return;
+    cairo_set_line_cap(c->cairo(), cap == kCGLineCapRound    ? CAIRO_LINE_CAP_ROUND
+                                   : cap == kCGLineCapSquare ? CAIRO_LINE_CAP_SQUARE
+                                                             : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(c->cairo(), cap == kCGLineCapRound ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
+}
+
+void CGContextMoveToPoint(CGContextRef c, CGFloat x, CGFloat y) {
+    if (c) cairo_move_to(c->cairo(), x, y);
+}
+
+void CGContextAddLineToPoint(CGContextRef c, CGFloat x, CGFloat y) {
+    if (c) cairo_line_to(c->cairo(), x, y);
+}
+
 void CGContextAddRect(CGContextRef c, CGRect rect) {
     if (c) cairo_rectangle(c->cairo(), rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
 }

@@ -48,3 +48,9 @@ Ref<UIImage> UIGraphicsGetImageFromCurrentImageContext() {
 void UIGraphicsEndImageContext() {
     if (!contexts().empty()) contexts().pop_back();
 }
+
+void UIGraphicsFillRect(CGContextRef context, CGRect rect, const UIColor* colour) {
+    if (!context || !colour) return;
+    CGContextSetRGBFillColor(context, colour->red(), colour->green(), colour->blue(), colour->alpha());
+    CGContextFillRect(context, rect);
+}

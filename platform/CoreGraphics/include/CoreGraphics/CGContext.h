@@ -67,6 +67,11 @@ void CGContextSetLineWidth(CGContextRef c, CGFloat width);
 void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image);
 // Limits later painting to where `mask` covers, in proportion to its alpha.
 void CGContextClipToMask(CGContextRef c, CGRect rect, CGImageRef mask);
+enum CGLineCap : int { kCGLineCapButt = 0, kCGLineCapRound = 1, kCGLineCapSquare = 2 };
+void CGContextSetLineCap(CGContextRef c, CGLineCap cap);
+// Open polylines: a move starts a new sub-path, each line extends it.
+void CGContextMoveToPoint(CGContextRef c, CGFloat x, CGFloat y);
+void CGContextAddLineToPoint(CGContextRef c, CGFloat x, CGFloat y);
 void CGContextAddRect(CGContextRef c, CGRect rect);
 void CGContextAddEllipseInRect(CGContextRef c, CGRect rect);
 void CGContextAddRoundedRect(CGContextRef c, CGRect rect, CGFloat radius);

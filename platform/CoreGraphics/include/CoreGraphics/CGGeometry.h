@@ -27,3 +27,13 @@ inline CGFloat CGRectGetHeight(const CGRect& r) { return r.size.height; }
 inline CGFloat CGRectGetMaxX(const CGRect& r) { return r.origin.x + r.size.width; }
 inline CGFloat CGRectGetMaxY(const CGRect& r) { return r.origin.y + r.size.height; }
 inline constexpr CGRect CGRectZero{};
+inline CGFloat CGRectGetMidX(const CGRect& r) { return r.origin.x + r.size.width / 2; }
+inline CGFloat CGRectGetMidY(const CGRect& r) { return r.origin.y + r.size.height / 2; }
+inline bool CGRectIsEmpty(const CGRect& r) { return r.size.width <= 0 || r.size.height <= 0; }
+// Half-open, as CoreGraphics has it: the minimum edges are inside, the maximum edges outside.
+inline bool CGRectContainsPoint(const CGRect& r, CGPoint p) {
+    return !CGRectIsEmpty(r) && p.x >= r.origin.x && p.x < CGRectGetMaxX(r) && p.y >= r.origin.y && p.y < CGRectGetMaxY(r);
+}
+inline CGRect CGRectInset(const CGRect& r, CGFloat dx, CGFloat dy) {
+    return {{r.origin.x + dx, r.origin.y + dy}, {r.size.width - 2 * dx, r.size.height - 2 * dy}};
+}

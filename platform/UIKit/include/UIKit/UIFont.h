@@ -1,7 +1,7 @@
 #pragma once
 // Fonts of the iOS 7 catalogue: the Helvetica and Helvetica Neue families, by PostScript name
 // ("HelveticaNeue-Light") or full name ("Helvetica Neue Light"). Drawing maps them to the machine's
-// fonts (DejaVu Sans stands in for Helvetica) with weight and slant kept.
+// fonts (Roboto stands in for Helvetica) with weight and slant kept.
 
 #include <string>
 

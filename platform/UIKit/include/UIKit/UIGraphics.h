@@ -2,6 +2,7 @@
 // Offscreen image contexts: a stack per process; the top one is the current context.
 
 #include "CoreGraphics/CGContext.h"
+#include "UIKit/UIColor.h"
 #include "UIKit/UIImage.h"
 
 // Opens a context of `size` points at `scale` (0: the main screen's), origin top left, y down. A zero
@@ -10,3 +11,5 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
 CGContextRef UIGraphicsGetCurrentContext();
 Ref<UIImage> UIGraphicsGetImageFromCurrentImageContext();
 void UIGraphicsEndImageContext();
+// Fills `rect` of `context` with `colour`; a nil colour paints nothing.
+void UIGraphicsFillRect(CGContextRef context, CGRect rect, const UIColor* colour);
