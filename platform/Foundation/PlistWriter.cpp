@@ -2,6 +2,7 @@
 
 #include <plist/plist.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -32,6 +33,8 @@ plist_t toNode(const NSObject* obj) {
     if (auto* d = objc_cast<NSData>(obj)) return plist_new_data(d->bytes().data(), d->bytes().size());
     if (auto* d = objc_cast<NSDate>(obj)) {
         const double t = d->timeIntervalSinceReferenceDate();
+        // libplist keeps 32-bit seconds from 2001: a date beyond them is refused, never wrapped round.
+        if (!(t > INT32_MIN - 1.0 && t < INT32_MAX + 1.0)) return nullptr;
         const auto sec = static_cast<int32_t>(t);
         return plist_new_date(sec, static_cast<int32_t>((t - sec) * 1e6));
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <bit>
 #include <cstdlib>
 #include <thread>
 
@@ -235,6 +236,25 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
     // A file that holds no property list is not edited, nor moved aside.
     EXPECT_EQ(plutil({"-insert", "a", "-bool", "1", scratch_ / "/garbage.plist"}).status, 1);
     EXPECT_EQ(scratch_.readFile("/garbage.plist"), "<plist><dict><key>a</key></plist>");
+}
+
+// A binary file holding only a date in the year 2200, which the binary encoding can carry but the
+// writer's 32-bit seconds cannot: it reads and shows, but is never written back wrapped to 1932.
+TEST_F(Plutil, ADateTheWriterCannotHoldIsRefusedNotWrapped) {
+    const uint64_t bits = std::bit_cast<uint64_t>(6.3e9);
+    std::string bytes = "bplist00\x33";
+    for (int shift = 56; shift >= 0; shift -= 8) bytes += static_cast<char>(bits >> shift & 0xFF);
+    bytes += '\x08';                            // offset table: the one object at 8
+    bytes += std::string(6, '\0') + "\x01\x01";  // trailer: one-byte offsets and references
+    for (uint64_t field : {1, 0, 17})
+        for (int shift = 56; shift >= 0; shift -= 8) bytes += static_cast<char>(field >> shift & 0xFF);
+    scratch_.writeFile("/fixture.plist", bytes);
+
+    EXPECT_EQ(plutil({"-convert", "json", "-o", "-", "FILE"}).out, "\"2200-08-22T16:00:00Z\"\n");
+    const auto convert = plutil({"-convert", "xml1", "FILE"});
+    EXPECT_EQ(convert.status, 1);
+    EXPECT_NE(convert.err.find("cannot be written as a property list"), std::string::npos) << convert.err;
+    EXPECT_EQ(bytes, scratch_.readFile("/fixture.plist"));
 }
 
 // plutil and the Settings app's store change one preference file at once: neither loses the other's keys.
