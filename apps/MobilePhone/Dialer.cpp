@@ -1,5 +1,6 @@
 #include "Dialer.h"
 
+#include "UIKit/UIControl.h"
 #include "objc/message.h"
 
 namespace phone {
@@ -87,14 +88,17 @@ std::vector<MessageRecord> Dialer::build() {
     tabs.clear();
     for (const char* title : {"Favorites", "Recents", "Contacts", "Keypad", "Voicemail"})
         if (showsVoicemail || std::string(title) != "Voicemail") tabs.push_back(make<UITabBarButton>(title));
-    Ref<UIColor> tint = StockArguments::tabTint();
+    // Each tab gets its normal then its selected colour; the report keeps the last message sent.
+    Ref<UIColor> grey = StockArguments::tabGrey(), tint = StockArguments::tabTint();
     for (auto& tab : tabs) {
-        MessageRecord record;
-        sendRecorded<void(id, NSUInteger)>(record, tab, "_setContentTintColor:forState:", static_cast<id>(tint.get()),
-                                           StockArguments::kTabState);
-        r[9] = std::move(record);
+        tab->selected = tab->title == StockArguments::kSelectedTab;
+        for (auto [colour, state] : {std::pair{grey.get(), UIControlStateNormal}, std::pair{tint.get(), UIControlStateSelected}}) {
+            MessageRecord record;
+            sendRecorded<void(id, NSUInteger)>(record, tab, "_setContentTintColor:forState:", static_cast<id>(colour), state);
+            record.sent = {objectValue(colour), static_cast<long long>(state)};
+            r[9] = std::move(record);
+        }
     }
-    r[9].sent = {objectValue(tint), static_cast<long long>(StockArguments::kTabState)};
     objc_autoreleasePoolPop(pool);
     return records;
 }

@@ -26,8 +26,10 @@ struct StockArguments {
     static Ref<UIColor> statusBarBackground() { return UIColor::whiteColor(); }
     static Ref<UIColor> statusBarForeground() { return UIColor::blackColor(); }
     static Ref<UIColor> callButton() { return UIColor::colorWithRed(76 / 255.0, 217 / 255.0, 100 / 255.0, 1); }
+    // The tab bar gives each tab the tint for its selected state and grey for its normal state.
     static Ref<UIColor> tabTint() { return UIColor::colorWithRed(0, 0.478431, 1, 1); }
-    static constexpr NSUInteger kTabState = 0;  // UIControlStateNormal
+    static Ref<UIColor> tabGrey() { return UIColor::colorWithRed(0.572549, 0.572549, 0.572549, 1); }
+    static constexpr const char* kSelectedTab = "Keypad";
 };
 
 class Dialer {

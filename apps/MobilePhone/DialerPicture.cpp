@@ -13,11 +13,12 @@ void fillCircle(CGContextRef c, CGPoint centre, CGFloat diameter, const UIColor*
     CGContextFillEllipseInRect(c, CGRectMake(centre.x - diameter / 2, centre.y - diameter / 2, diameter, diameter));
 }
 
-// Light text on dark ground and the other way round.
-UIColor* inkOver(const UIColor* ground) {
+// Light text on dark ground and the other way round; `lightest` is how light a ground may be and
+// still carry white (the call button keeps white on its stock green).
+UIColor* inkOver(const UIColor* ground, double lightest = 0.6) {
     if (!ground || ground->alpha() < 0.5) return UIColor::whiteColor();  // both backdrops are dark
     const double light = 0.3 * ground->red() + 0.59 * ground->green() + 0.11 * ground->blue();
-    return light > 0.6 ? UIColor::blackColor() : UIColor::whiteColor();
+    return light > lightest ? UIColor::blackColor() : UIColor::whiteColor();
 }
 
 void drawStatusBar(CGContextRef c, const Dialer& d) {
@@ -54,8 +55,8 @@ void drawKeypad(CGContextRef c, const Dialer& d) {
     }
     fillCircle(c, DialerLayout::kCallButtonCentre, DialerLayout::kCallButtonDiameter, d.callButton->backgroundColor);
     const CGPoint call = DialerLayout::kCallButtonCentre;
-    UIDrawText(c, "Call", CGRectMake(call.x - 33, call.y + 10, 66, 20), UIFont::fontWithName("HelveticaNeue-Medium", 13),
-               inkOver(d.callButton->backgroundColor), NSTextAlignmentCenter);
+    UIDrawText(c, "Call", CGRectMake(call.x - 33, call.y - 10, 66, 20), UIFont::fontWithName("HelveticaNeue-Medium", 17),
+               inkOver(d.callButton->backgroundColor, 0.8), NSTextAlignmentCenter);
 }
 
 void drawTabBar(CGContextRef c, const Dialer& d) {
@@ -64,7 +65,7 @@ void drawTabBar(CGContextRef c, const Dialer& d) {
     const auto centres = DialerLayout::tabGlyphCentres(d.tabs.size());
     const CGFloat width = d.tabs.empty() ? 320 : 320.0 / d.tabs.size();
     for (size_t i = 0; i < d.tabs.size(); ++i) {
-        UIColor* tint = d.tabs[i]->contentTintColor;
+        UIColor* tint = d.tabs[i]->currentContentTintColor();
         fillCircle(c, centres[i], 2 * DialerLayout::kTabGlyphRadius, tint);
         UIDrawText(c, d.tabs[i]->title, CGRectMake(i * width, 553, width, 12), UIFont::fontWithName("HelveticaNeue", 10),
                    tint, NSTextAlignmentCenter);
@@ -76,7 +77,7 @@ void drawTabBar(CGContextRef c, const Dialer& d) {
 std::vector<CGPoint> DialerLayout::keyCentres() {
     std::vector<CGPoint> centres;
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 3; ++column) centres.push_back({73.0 + 87 * column, 155.0 + 84 * row});
+        for (int column = 0; column < 3; ++column) centres.push_back({73.0 + 87 * column, 152.0 + 82 * row});
     return centres;
 }
 

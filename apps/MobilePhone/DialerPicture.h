@@ -16,7 +16,7 @@ struct DialerLayout {
     static constexpr CGRect kNumberDisplay{{0, 20}, {320, 95}};
     static constexpr CGRect kKeypad{{0, 115}, {320, 404}};
     static constexpr CGRect kTabBar{{0, 519}, {320, 49}};
-    static constexpr CGPoint kCallButtonCentre{160, 485};
+    static constexpr CGPoint kCallButtonCentre{160, 474};  // clear of the keys and the tab bar
     static constexpr CGFloat kCallButtonDiameter = 66;
     static constexpr CGFloat kKeyDiameter = 75;
     // The centres of the twelve keys, row by row.

@@ -1,5 +1,7 @@
 #include "PhoneClasses.h"
 
+#include "UIKit/UIControl.h"
+
 namespace phone {
 namespace {
 std::optional<std::vector<Value>>& receivedSlot() {
@@ -74,7 +76,12 @@ OBJC_IMPLEMENTATION(TPSuperBottomBarButton, objc::method("setBackgroundColor:", 
 OBJC_IMPLEMENTATION(UITabBarButton,
     objc::method("_setContentTintColor:forState:", [](id self, SEL, id colour, NSUInteger state) {
         recordReceived({phone::object(colour), static_cast<long long>(state)});
-        auto* button = static_cast<UITabBarButton*>(self);
-        button->contentTintColor = objc_cast<UIColor>(colour);
-        button->state = state;
+        static_cast<UITabBarButton*>(self)->contentTintColors[state] = objc_cast<UIColor>(colour);
     }))
+
+UIColor* UITabBarButton::currentContentTintColor() const {
+    if (selected)
+        if (auto found = contentTintColors.find(UIControlStateSelected); found != contentTintColors.end()) return found->second;
+    auto normal = contentTintColors.find(UIControlStateNormal);
+    return normal == contentTintColors.end() ? nullptr : normal->second.get();
+}

@@ -14,6 +14,7 @@
 //   TPSuperBottomBarButton  setBackgroundColor:                  keeps the colour as the call button's
 //   UITabBarButton          _setContentTintColor:forState:       keeps the colour as the tab's tint
 
+#include <map>
 #include <optional>
 #include <string>
 #include <variant>
@@ -114,6 +115,10 @@ public:
     UITabBarButton() = default;
     explicit UITabBarButton(std::string title) : title(std::move(title)) {}
     std::string title;
-    Ref<UIColor> contentTintColor;
-    NSUInteger state = 0;
+    bool selected = false;
+    // The content tint received for each control state.
+    std::map<NSUInteger, Ref<UIColor>> contentTintColors;
+    // What the button is drawn in: the colour of its own state, the normal one where that state
+    // received none.
+    UIColor* currentContentTintColor() const;
 };

@@ -43,8 +43,20 @@ TEST_F(DialerPicture, TheDefaultLookHasAClearNumberDisplayAndAGreenCallButton) {
     EXPECT_EQ(picture->width(), 640);
     EXPECT_EQ(picture->height(), 1136);
     EXPECT_EQ(at(picture, 10, 60), (Pixel{28, 28, 30, 255})) << "the dark window shows through the number display";
-    EXPECT_EQ(at(picture, 160, 480), (Pixel{0, 255, 0, 255}));
-    EXPECT_EQ(at(picture, 296, 535), (Pixel{0, 122, 255, 255})) << "Voicemail is the fifth tab, in its own tint";
+    EXPECT_EQ(at(picture, 160, 490), (Pixel{0, 255, 0, 255}));
+    EXPECT_EQ(at(picture, 224, 535), (Pixel{0, 122, 255, 255})) << "the selected Keypad tab, in the tint";
+    EXPECT_EQ(at(picture, 296, 535), (Pixel{146, 146, 146, 255})) << "Voicemail, the fifth tab, in its normal grey";
+    EXPECT_EQ(at(picture, 160, 512), (Pixel{28, 28, 30, 255})) << "the call button stands clear of the tab bar";
+}
+
+TEST_F(DialerPicture, TheStockGreenCallButtonCarriesAWhiteLabelInItsMiddle) {
+    auto picture = render({{"enabled", NSNumber::numberWithBool(false)}});
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(at(picture, 160, 490), (Pixel{76, 217, 100, 255}));
+    int white = 0;
+    for (double x = 145; x < 175; x += 0.5)
+        for (double y = 468; y < 480; y += 0.5) white += at(picture, x, y) == Pixel{255, 255, 255, 255};
+    EXPECT_GT(white, 40) << "a white 'Call' label";
 }
 
 TEST_F(DialerPicture, SettingsRepaintTheCallButtonHideVoicemailAndKeepTheDisplay) {
@@ -52,9 +64,10 @@ TEST_F(DialerPicture, SettingsRepaintTheCallButtonHideVoicemailAndKeepTheDisplay
                            {"kVoice", yes()}, {"tab", yes()}});
     ASSERT_TRUE(picture);
     EXPECT_EQ(at(picture, 10, 60), (Pixel{255, 255, 255, 255})) << "the number display keeps its own white";
-    EXPECT_EQ(at(picture, 160, 480), (Pixel{255, 0, 0, 255}));
+    EXPECT_EQ(at(picture, 160, 490), (Pixel{255, 0, 0, 255}));
     EXPECT_EQ(at(picture, 296, 535), kBarGrey) << "four tabs: nothing where Voicemail was";
-    EXPECT_EQ(at(picture, 280, 535), (Pixel{0, 0, 0, 255})) << "the fourth tab, tinted black";
+    EXPECT_EQ(at(picture, 280, 535), (Pixel{0, 0, 0, 255})) << "the fourth tab, the selected Keypad, tinted black";
+    EXPECT_EQ(at(picture, 40, 535), (Pixel{0, 0, 0, 255})) << "and the first, in its normal state, too";
 }
 
 TEST_F(DialerPicture, AnUnwritablePictureFailsWithAMessageAndLeavesNothing) {

@@ -56,7 +56,7 @@ TEST_F(Hooks, WithoutAPreferenceFileTheDialerGetsTheDefaultLook) {
     EXPECT_EQ(messageField(r, "lcdColor", "returned"), "[0,0,0,0]");
     EXPECT_EQ(messageField(r, "dialerColor", "returned"), "[0,0,0,0]");
     EXPECT_EQ(received(r, "setBackgroundColor:"), std::string("[") + kGreen + "]");
-    EXPECT_EQ(received(r, "_setContentTintColor:forState:"), "[[0,0.478431,1,1],0]");
+    EXPECT_EQ(received(r, "_setContentTintColor:forState:"), "[[0,0.478431,1,1],4]");
     EXPECT_EQ(messageField(r, "showsPhoneVoicemail", "returned"), "true");
     EXPECT_EQ(messageField(r, "foregroundStyle", "returned"), "\"UIStatusBarForegroundStyleAttributes\"");
 }
@@ -74,7 +74,7 @@ TEST_F(Hooks, EveryBooleanKeyTurnsItsHookAroundInEitherEncoding) {
         EXPECT_EQ(messageField(r, "foregroundStyle", "returned"), "null");
         EXPECT_EQ(messageField(r, "lcdColor", "returned"), "[1,1,1,1]");
         EXPECT_EQ(messageField(r, "dialerColor", "returned"), "[1,1,1,1]");
-        EXPECT_EQ(received(r, "_setContentTintColor:forState:"), "[[0,0,0,1],0]");
+        EXPECT_EQ(received(r, "_setContentTintColor:forState:"), "[[0,0,0,1],4]");
         EXPECT_EQ(received(r, "showsPhoneVoicemail"), "null");
         EXPECT_EQ(messageField(r, "showsPhoneVoicemail", "returned"), "false");
     }
