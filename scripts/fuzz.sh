@@ -10,6 +10,7 @@ so later runs go on from there; the tree's seeds are never changed. A crash, a b
 leak or an input slower than 10 s stops that target, leaves the input in build-fuzz/crashes/TARGET/
 and makes the run fail once every target has had its turn. Full logs are in build-fuzz/logs/.
 
+FUZZ_WORK names another folder for the corpora, crashes and logs (two runs at once need their own).
 Extra libFuzzer options may be given in FUZZ_ARGS (for example FUZZ_ARGS=-jobs=2).
 TEXT
 }
@@ -29,6 +30,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
 out=build-fuzz
+work=${FUZZ_WORK:-$out}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for program in "$out"/fuzz/fuzz-*; do targets+=("${program##*/fuzz-}"); done
@@ -41,22 +43,26 @@ for target in "${targets[@]}"; do
     echo "fuzz.sh: no fuzz target '$target'" >&2
     exit 2
   fi
-  mkdir -p "$out/corpus/$target" "$out/crashes/$target" "$out/logs"
-  inputs=("$out/corpus/$target" "fuzz/corpus/$target")
+  mkdir -p "$work/corpus/$target" "$work/crashes/$target" "$work/logs"
+  inputs=("$work/corpus/$target" "fuzz/corpus/$target")
   [ -d "fuzz/regressions/$target" ] && inputs+=("fuzz/regressions/$target")
-  log=$out/logs/$target.log
+  log=$work/logs/$target.log
   status=0
+  cpu=$work/logs/$target.cpu
+  # The CPU seconds (user and system) it had, which on a busy machine may be far less than SECONDS.
+  TIMEFORMAT='%U %S'
   # shellcheck disable=SC2086
-  "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
-    -artifact_prefix="$out/crashes/$target/" ${FUZZ_ARGS:-} "${inputs[@]}" >"$log" 2>&1 || status=$?
-  summary=$(grep -E '^#[0-9]+[[:space:]]+(DONE|INITED|pulse|NEW|REDUCE)' "$log" | tail -n 1 | awk '{
+  { time "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+      -artifact_prefix="$work/crashes/$target/" ${FUZZ_ARGS:-} "${inputs[@]}" >"$log" 2>&1 || status=$?; } 2>"$cpu"
+  summary=$(grep -aE '^#[0-9]+[[:space:]]+(DONE|INITED|pulse|NEW|REDUCE)' "$log" | tail -n 1 | awk '{
     for (i = 1; i <= NF; ++i) { if ($i == "cov:") cov = $(i + 1); if ($i == "ft:") ft = $(i + 1) }
     printf "%s runs, cov %s, ft %s", substr($1, 2), cov, ft }' || true)
+  summary+=$(awk '{ printf ", %.0f s of CPU", $1 + $2 }' "$cpu")
   if [ $status -eq 0 ]; then
     echo "fuzz $target: ${summary:-no runs}"
   else
-    echo "fuzz $target: FAILED after ${summary:-no runs}; input in $out/crashes/$target/, log $log"
-    grep -E 'ERROR: |runtime error|fuzz property broken|SUMMARY' "$log" | head -n 5 | sed 's/^/  /'
+    echo "fuzz $target: FAILED after ${summary:-no runs}; input in $work/crashes/$target/, log $log"
+    grep -aE 'ERROR: |runtime error|fuzz property broken|SUMMARY' "$log" | head -n 5 | sed 's/^/  /'
     failed+=("$target")
   fi
 done
