@@ -48,7 +48,7 @@ Expect expected(const NSObject* root) {
     const NSObject* filter = top->objectForKey("Filter");
     if (!filter) return Expect::Load;
     auto* lists = objc_cast<NSDictionary>(filter);
-    if (!lists) return Expect::Either;
+    if (!lists) return Expect::Skip;  // malformed, as every other unusable filter
     for (const char* key : {"Bundles", "Executables", "Classes", "CoreFoundationVersion"})
         if (objc_cast<NSArray>(lists->objectForKey(key))) return Expect::Either;
     return Expect::Skip;  // a filter with no list it understands matches nothing
@@ -72,16 +72,21 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::FuzzInput in(data, size);
+    // Most inputs shape a filter, written in either encoding; the rest are the file's bytes as they stand.
     const uint8_t mode = in.byte();
     Ref<NSObject> root;
-    if (mode < 0xC0) {
-        root = NSDictionary::dictionaryWithObjectsAndKeys({{"Filter", fuzzing::buildDictionary(in, shape())}});
+    std::string bytes;
+    if (mode < 0xF0) {
+        root = mode < 0xC0 ? NSDictionary::dictionaryWithObjectsAndKeys({{"Filter", fuzzing::buildDictionary(in, shape())}})
+                           : fuzzing::buildTree(in, shape());
+        const auto written = plist::serialize(root, mode & 1 ? plist::Format::Binary : plist::Format::XML);
+        require(written.has_value(), "the writer writes every filter tree");
+        bytes = *written;
     } else {
-        root = fuzzing::buildTree(in, shape());
+        bytes = in.rest();
+        root = plist::parse(bytes);
     }
-    const auto bytes = plist::serialize(root, mode & 1 ? plist::Format::Binary : plist::Format::XML);
-    if (!bytes) return 0;
-    std::ofstream(filterPath(), std::ios::binary | std::ios::trunc) << *bytes;
+    std::ofstream(filterPath(), std::ios::binary | std::ios::trunc) << bytes;
     const auto loaded = substrate::loadTweaks("com.apple.mobilephone", "MobilePhone");
     require(loaded.size() <= 1, "one library, loaded once at most");
     const Expect expect = expected(root);

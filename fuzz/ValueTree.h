@@ -18,12 +18,19 @@ struct TreeShape {
 };
 
 // A dictionary, array, string, number (boolean, integer, real), data or date. Strings are valid
-// UTF-8 without U+0000, as every writer on the device is given.
+// UTF-8 without U+0000, as every writer on the device is given; dates are whole seconds.
 Ref<NSObject> buildTree(FuzzInput& in, const TreeShape& shape);
 // A dictionary of such values.
 Ref<NSDictionary> buildDictionary(FuzzInput& in, const TreeShape& shape);
 
-// Deep equality: same kinds, same values (a NaN equals a NaN), dates to the microsecond.
-bool sameTree(const NSObject* a, const NSObject* b);
+// What an encoding, as libplist writes it, keeps of a tree. Binary keeps dates to the microsecond;
+// XML keeps whole seconds (the writer truncates toward zero), and a carriage return, written bare,
+// reads back as a line feed, as XML reads every line end.
+enum class Written { Binary, XML };
+
+// Deep equality of what was written (`a`) and what was read back (`b`): same kinds, same values (a
+// NaN equals a NaN, zero its negative, as the XML writer has no sign for zero), as far as the
+// encoding keeps them.
+bool sameTree(const NSObject* a, const NSObject* b, Written encoding = Written::Binary);
 
 }  // namespace fuzzing
