@@ -12,15 +12,14 @@
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/PropertyList.h"
+#include "ScratchRoot.h"
 
 namespace {
 
 // A scratch device with a language preference and a bundle whose English table holds 40 titles.
-struct LocalizedBundle {
+struct LocalizedBundle : ScratchRoot {
     LocalizedBundle() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-bench-XXXXXX").string();
-        root = ::mkdtemp(pattern.data());
-        ::setenv("SIMULATOR_ROOT", root.c_str(), 1);
+        const std::string& root = path;
         auto languages = NSDictionary::dictionaryWithObjectsAndKeys(
             {{"AppleLanguages", NSArray::arrayWithObjects({NSString::string("de"), NSString::string("en")})}});
         device::writeFileAtomically(root + device::kGlobalPreferencesPath, *plist::serialize(languages, plist::Format::Binary));
@@ -30,8 +29,6 @@ struct LocalizedBundle {
                                     *plist::serialize(make<NSDictionary>(std::move(titles)), plist::Format::Binary));
         bundle = NSBundle::bundleWithPath(root + "/Test.bundle");
     }
-    ~LocalizedBundle() { std::filesystem::remove_all(root); }
-    std::string root;
     NSBundle* bundle = nullptr;
 };
 

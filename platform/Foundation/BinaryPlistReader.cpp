@@ -37,9 +37,9 @@ bool isString(Kind k) { return k == Kind::Ascii || k == Kind::UTF16; }
 // units, references; a dictionary's keys and values counted together) and fits before the offset table.
 struct Object {
     Kind kind;
-    bool boolean = false;
-    size_t count = 0;
-    const uint8_t* payload = nullptr;
+    bool boolean;
+    size_t count;
+    const uint8_t* payload;
 };
 
 class Document {
@@ -277,7 +277,7 @@ struct Frame {
 template <class Sink>
 bool walk(const Document& doc, size_t root, size_t inputBytes, Sink& sink) {
     InfoTable infos(doc.count());
-    std::array<Frame, kMaxNesting> stack;
+    std::array<Frame, kMaxNesting> stack;  // left uninitialised: only frames below `depth` are used
     size_t depth = 0;
     size_t keyBytes = 0;
     const size_t budget = keyBudget(inputBytes);

@@ -13,19 +13,17 @@ namespace {
 
 bool fits(std::string_view bytes) { return !bytes.empty() && bytes.size() <= kMaxFileBytes; }
 
-// Hands the bytes of a regular file of at most kMaxFileBytes to `use`; `unreadable` when it cannot.
-// One read into a stack buffer covers every preference file.
+// Hands the bytes of a file of at most kMaxFileBytes to `use`; `unreadable` when it cannot. One read
+// into a stack buffer covers every preference file.
 template <class Result, class Use>
 Result withFileBytes(const std::string& hostPath, Result unreadable, Use&& use) {
     device::FileStatus status;
-    const int fd = device::openRegularFile(AT_FDCWD, hostPath.c_str(), kMaxFileBytes, status);
+    const int fd = device::openForReading(AT_FDCWD, hostPath.c_str(), status);
     if (fd < 0) return unreadable;
     char small[16384];
-    ssize_t n;
-    do n = ::read(fd, small, sizeof small);
-    while (n < 0 && errno == EINTR);
+    long n = device::readAt(fd, small, sizeof small, 0, status);
     std::string big;
-    if (n == static_cast<ssize_t>(sizeof small)) {
+    if (n == static_cast<long>(sizeof small)) {
         big.assign(small, sizeof small);
         if (device::readToEnd(fd, kMaxFileBytes, big) != device::FileStatus::Read) n = -1;
     }

@@ -3,6 +3,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -20,19 +21,38 @@ namespace {
 
 enum class Tag { Dictionary, Array, Key, String, Integer, Real, True, False, Date, Data, Unknown };
 
+// Element names are short; comparing in place beats a call per comparison.
+bool sameName(const char* a, const char* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
 Tag tagOf(pugi::xml_node e) {
-    static constexpr std::pair<const char*, Tag> kTags[] = {
-        {"dict", Tag::Dictionary}, {"array", Tag::Array},     {"key", Tag::Key},   {"string", Tag::String},
-        {"integer", Tag::Integer}, {"real", Tag::Real},       {"true", Tag::True}, {"false", Tag::False},
-        {"date", Tag::Date},       {"data", Tag::Data}};
-    for (const auto& [name, tag] : kTags)
-        if (std::strcmp(e.name(), name) == 0) return tag;
-    return Tag::Unknown;
+    const char* name = e.name();
+    auto is = [&](const char* tag, Tag t) { return sameName(name, tag) ? t : Tag::Unknown; };
+    switch (name[0]) {
+        case 'd':
+            if (name[1] == 'i') return is("dict", Tag::Dictionary);
+            return sameName(name, "date") ? Tag::Date : is("data", Tag::Data);
+        case 'a': return is("array", Tag::Array);
+        case 'k': return is("key", Tag::Key);
+        case 's': return is("string", Tag::String);
+        case 'i': return is("integer", Tag::Integer);
+        case 'r': return is("real", Tag::Real);
+        case 't': return is("true", Tag::True);
+        case 'f': return is("false", Tag::False);
+        default: return Tag::Unknown;
+    }
 }
 
 bool isText(pugi::xml_node n) { return n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata; }
 
-bool isBlank(std::string_view s) { return s.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(std::string_view s) { return std::all_of(s.begin(), s.end(), isSpace); }
+bool isBlank(const char* s) {
+    while (isSpace(*s)) ++s;
+    return *s == '\0';
+}
 
 // The next element at or after `n`; stops (with an empty node) at text that is not whitespace.
 pugi::xml_node nextElement(pugi::xml_node n, bool& stray) {
@@ -57,13 +77,26 @@ std::optional<std::string_view> leafText(pugi::xml_node e, std::string& scratch)
     return std::string_view(scratch);
 }
 
-// Makes no objects: for checking a document whose values are not wanted.
-struct Check {
+// Makes no objects, but notes which elements hold the values of the top dictionary's `keys`.
+class Find {
+public:
+    explicit Find(std::span<const std::string_view> keys) : keys_(keys), found_(keys.size()) {}
     void open(bool) {}
-    void key(std::string_view) {}
+    void key(std::string_view k) { key_ = k; }
+    void value(size_t depth, pugi::xml_node e) {
+        if (depth != 1) return;
+        for (size_t i = 0; i < keys_.size(); ++i)
+            if (keys_[i] == key_) found_[i] = e;  // the last one wins
+    }
     template <class Make>
     void add(Make&&) {}
     void close() {}
+    pugi::xml_node found(size_t i) const { return found_[i]; }
+
+private:
+    std::span<const std::string_view> keys_;
+    std::vector<pugi::xml_node> found_;
+    std::string_view key_;
 };
 
 // Makes the value tree as the walk goes; a key given twice keeps its last value.
@@ -71,6 +104,7 @@ class Build {
 public:
     void open(bool dictionary) { open_.push_back(Open{dictionary, {}, {}, {}}); }
     void key(std::string_view k) { open_.back().key.assign(k); }
+    void value(size_t, pugi::xml_node) {}
     template <class Make>
     void add(Make&& make) { place(make()); }
     void close() {
@@ -140,11 +174,11 @@ bool leaf(pugi::xml_node e, Tag tag, Sink& sink, std::string& scratch) {
 template <class Sink>
 bool walk(pugi::xml_node root, Sink& sink) {
     struct Frame {
-        pugi::xml_node next;  // the next node to look at inside the container
+        pugi::xml_node_struct* next;  // the next node to look at inside the container
         bool dictionary;
         bool keyed;  // a dictionary's key was read, its value not yet
     };
-    std::array<Frame, kMaxNesting> stack;
+    std::array<Frame, kMaxNesting> stack;  // left uninitialised: only frames below `depth` are used
     size_t depth = 0;
     std::string scratch;
 
@@ -152,7 +186,7 @@ bool walk(pugi::xml_node root, Sink& sink) {
         const Tag tag = tagOf(e);
         if (tag != Tag::Dictionary && tag != Tag::Array) return leaf(e, tag, sink, scratch);
         if (depth == stack.size()) return false;
-        stack[depth++] = Frame{e.first_child(), tag == Tag::Dictionary, false};
+        stack[depth++] = Frame{e.first_child().internal_object(), tag == Tag::Dictionary, false};
         sink.open(tag == Tag::Dictionary);
         return true;
     };
@@ -161,7 +195,7 @@ bool walk(pugi::xml_node root, Sink& sink) {
     while (depth) {
         Frame& f = stack[depth - 1];
         bool stray = false;
-        const pugi::xml_node e = nextElement(f.next, stray);
+        const pugi::xml_node e = nextElement(pugi::xml_node(f.next), stray);
         if (stray) return false;
         if (!e) {
             if (f.keyed) return false;  // a key without its value
@@ -169,7 +203,7 @@ bool walk(pugi::xml_node root, Sink& sink) {
             --depth;
             continue;
         }
-        f.next = e.next_sibling();
+        f.next = e.next_sibling().internal_object();
         if (f.dictionary && !f.keyed) {
             const auto key = tagOf(e) == Tag::Key ? leafText(e, scratch) : std::nullopt;
             if (!key || !text::isValidUTF8(*key)) return false;
@@ -177,6 +211,7 @@ bool walk(pugi::xml_node root, Sink& sink) {
             f.keyed = true;
             continue;
         }
+        if (f.dictionary) sink.value(depth, e);
         f.keyed = false;
         if (!settle(e)) return false;
     }
@@ -187,7 +222,7 @@ bool walk(pugi::xml_node root, Sink& sink) {
 pugi::xml_node topValue(const pugi::xml_document& doc) {
     bool stray = false;
     const pugi::xml_node plist = nextElement(doc.first_child(), stray);
-    if (stray || !plist || std::strcmp(plist.name(), "plist") != 0 || nextElement(plist.next_sibling(), stray) || stray)
+    if (stray || !plist || !sameName(plist.name(), "plist") || nextElement(plist.next_sibling(), stray) || stray)
         return {};
     const pugi::xml_node value = nextElement(plist.first_child(), stray);
     if (stray || !value || nextElement(value.next_sibling(), stray) || stray) return {};
@@ -211,9 +246,12 @@ bool holdsNul(std::string_view bytes) {
 
 // Parses the document; its top value, or an empty node when it is no well-formed property list.
 pugi::xml_node load(pugi::xml_document& doc, std::string_view bytes) {
-    constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata;
     if (holdsNul(bytes)) return {};
-    if (!doc.load_buffer(bytes.data(), bytes.size(), kOptions, pugi::encoding_utf8)) return {};
+    // Whitespace between elements means nothing and is not kept, unless CDATA is about: then a
+    // string's whitespace beside a CDATA section must survive.
+    const bool cdata = bytes.find("<![CDATA[") != std::string_view::npos;
+    const unsigned options = pugi::parse_default | (cdata ? pugi::parse_ws_pcdata : pugi::parse_ws_pcdata_single);
+    if (!doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8)) return {};
     return topValue(doc);
 }
 
@@ -230,19 +268,11 @@ Ref<NSObject> parse(std::string_view bytes) {
 bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
     pugi::xml_document doc;
     const pugi::xml_node top = load(doc, bytes);
-    Check check;
-    if (!top || tagOf(top) != Tag::Dictionary || !walk(top, check)) return false;
-    std::string scratch;
+    Find find(keys);
+    if (!top || tagOf(top) != Tag::Dictionary || !walk(top, find)) return false;
     for (size_t k = 0; k < keys.size(); ++k) {
-        pugi::xml_node found;
-        bool stray = false;
-        for (pugi::xml_node key = nextElement(top.first_child(), stray); key;) {
-            const pugi::xml_node value = nextElement(key.next_sibling(), stray);
-            if (leafText(key, scratch) == keys[k]) found = value;  // the last one wins
-            key = nextElement(value.next_sibling(), stray);
-        }
         Build sink;
-        values[k] = found && walk(found, sink) ? sink.take() : nullptr;
+        values[k] = find.found(k) && walk(find.found(k), sink) ? sink.take() : nullptr;
     }
     return true;
 }

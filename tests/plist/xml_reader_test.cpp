@@ -63,6 +63,7 @@ TEST(XMLReader, ValuesHaveTheirPropertyListMeanings) {
         {"<data>a*==</data>", "unreadable"},
         {"<string>a &lt;b&gt; &amp; &#x263A;<![CDATA[<c>]]></string>", "'a <b> & \xE2\x98\xBA<c>'"},
         {"<string>  </string>", "'  '"},
+        {"<string> <![CDATA[x]]> </string>", "' x '"},
         {"<string/>", "''"},
         {"<string>Caf\xE9</string>", "unreadable"},
         {"<string>\xC0\x80</string>", "unreadable"},

@@ -1,6 +1,8 @@
 #pragma once
-// Opening files that other programs or the user may have replaced with anything: only a regular
-// file is read, and opening never blocks (a FIFO at the path would otherwise hang its reader).
+// Reading files that other programs or the user may have replaced with anything. Opening never
+// blocks (a FIFO at the path would otherwise hang its reader), and reads are positioned, which a
+// FIFO, a socket, a terminal or a directory refuses without giving up a byte. So a reader needs no
+// more system calls than open, read and close.
 
 #include <cstddef>
 #include <string>
@@ -9,14 +11,18 @@ namespace device {
 
 enum class FileStatus { Read, Missing, NotRegular, TooLarge, Failed };
 
-// A descriptor for reading the regular file at `path` (relative to `dirfd`, as for openat), or -1
-// with the reason in `status`; a file of more than `maxBytes` is refused as TooLarge.
+// A descriptor for reading `path` (relative to `dirfd`, as for openat), or -1 with the reason.
+int openForReading(int dirfd, const char* path, FileStatus& status);
+// The same, refusing at once (with fstat) anything but a regular file of at most `maxBytes`.
 int openRegularFile(int dirfd, const char* path, size_t maxBytes, FileStatus& status);
 
-// Reads an open file to its end into `out`; TooLarge once more than `maxBytes` came (the file grew).
+// Reads on from offset out.size() to the end of the file; TooLarge once `out` holds more than
+// `maxBytes`, NotRegular for what cannot be read by position.
 FileStatus readToEnd(int fd, size_t maxBytes, std::string& out);
+// One positioned read of up to `size` bytes at `offset`; its length, or -1 with the reason.
+long readAt(int fd, char* buffer, size_t size, size_t offset, FileStatus& status);
 
-// Both of the above, and the descriptor closed.
+// openRegularFile, readToEnd, and the descriptor closed.
 FileStatus readRegularFile(int dirfd, const char* path, size_t maxBytes, std::string& out);
 
 }  // namespace device
