@@ -4,8 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <cstdlib>
+#include <string>
 
 namespace device {
 namespace {
@@ -28,6 +29,27 @@ std::string parentOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The new file, written and synced, under `temporaryName` in the directory; false (and no name
+// left) when it cannot be made.
+bool writeTemporary(int dirfd, const std::string& temporaryName, std::string_view bytes) {
+    ::unlinkat(dirfd, temporaryName.c_str(), 0);  // a leftover of a writer that died
+    int fd = ::openat(dirfd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    const bool unnamed = fd >= 0;
+    // Without O_TMPFILE (some file systems), the file is named from the start.
+    if (!unnamed) fd = ::openat(dirfd, temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    if (ok && unnamed) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        ok = ::linkat(AT_FDCWD, self.c_str(), dirfd, temporaryName.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    }
+    const int error = errno;
+    if (::close(fd) != 0) ok = false;
+    if (!ok && !unnamed) ::unlinkat(dirfd, temporaryName.c_str(), 0);
+    errno = error;
+    return ok;
+}
+
 }  // namespace
 
 bool makeDirectories(const std::string& hostPath) {
@@ -38,24 +60,32 @@ bool makeDirectories(const std::string& hostPath) {
     return ::mkdir(hostPath.c_str(), 0755) == 0 || errno == EEXIST;
 }
 
+bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes) {
+    if (!writeTemporary(dirfd, temporaryName, bytes)) return false;
+    if (::renameat(dirfd, temporaryName.c_str(), dirfd, name.c_str()) != 0) {
+        const int error = errno;
+        ::unlinkat(dirfd, temporaryName.c_str(), 0);
+        errno = error;
+        return false;
+    }
+    ::fsync(dirfd);  // the rename itself must survive a crash too
+    return true;
+}
+
 bool writeFileAtomically(const std::string& hostPath, std::string_view bytes) {
     const std::string directory = parentOf(hostPath);
     if (!makeDirectories(directory)) return false;
-    std::string temp = hostPath + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), hostPath.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // The rename itself must survive a crash too.
     const int dirfd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirfd >= 0) {
-        ::fsync(dirfd);
-        ::close(dirfd);
-    }
-    return true;
+    if (dirfd < 0) return false;
+    // A name no other writer uses: this process and a count of its writes.
+    static std::atomic<unsigned> writes{0};
+    const std::string name = hostPath.substr(hostPath.find_last_of('/') + 1);
+    const std::string temporary = name + "." + std::to_string(::getpid()) + "-" + std::to_string(writes++) + ".tmp";
+    const bool ok = replaceFileAt(dirfd, name, temporary, bytes);
+    const int error = errno;
+    ::close(dirfd);
+    errno = error;
+    return ok;
 }
 
 }  // namespace device

@@ -10,37 +10,53 @@
 #include <optional>
 
 #include "Foundation/AtomicFile.h"
+#include "Foundation/DeviceFile.h"
 #include "Foundation/DevicePath.h"
 #include "Foundation/JSON.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyList.h"
+#include "StoredFile.h"
 
 namespace {
 
 constexpr std::string_view kPreferencesDirectory = "/var/mobile/Library/Preferences/";
 
 std::string directoryOf(const std::string& file) { return file.substr(0, file.find_last_of('/')); }
+std::string nameOf(const std::string& file) { return file.substr(file.find_last_of('/') + 1); }
 
 // Holds an exclusive flock on a lock file for its lifetime. The lock file is never removed: removing
-// it would let two writers lock two different files.
+// it would let two writers lock two different files. It is opened like the file it guards: never
+// through a link out of the device root, and only when it is a regular file.
 class ExclusiveLock {
 public:
-    explicit ExclusiveLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+    explicit ExclusiveLock(const std::string& path)
+        : fd_(device::openInsideRoot(path, O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {
+        struct stat st {};
+        if (fd_ < 0) problem_ = errno == EXDEV ? "a link leading out of the device root" : std::strerror(errno);
+        else if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+            release();
+            problem_ = "not a regular file";
+        }
         while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
             if (errno == EINTR) continue;
-            ::close(fd_);
-            fd_ = -1;
+            problem_ = std::strerror(errno);
+            release();
         }
     }
-    ~ExclusiveLock() {
-        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-    }
+    // Why the lock could not be taken.
+    const std::string& problem() const { return problem_; }
+    ~ExclusiveLock() { release(); }  // closing releases the lock
     ExclusiveLock(const ExclusiveLock&) = delete;
     ExclusiveLock& operator=(const ExclusiveLock&) = delete;
     explicit operator bool() const { return fd_ >= 0; }
 
 private:
+    void release() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
     int fd_;
+    std::string problem_;
 };
 
 // Logs why nothing was stored and hands the same reason to a caller that asked for it.
@@ -50,47 +66,50 @@ bool refuse(std::string* problem, std::string reason) {
     return false;
 }
 
-enum class ReadOutcome { Missing, Read, Failed };
-
-// The file's bytes, up to one byte past the property-list size cap (enough to refuse it).
-ReadOutcome readBytes(const std::string& file, std::string& bytes) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
-    char chunk[16384];
-    ssize_t n = 0;
-    while (bytes.size() <= plist::kMaxFileBytes) {
-        n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        bytes.append(chunk, static_cast<size_t>(n));
-    }
-    const int error = errno;
-    ::close(fd);
-    errno = error;  // for the caller's message
-    return n < 0 ? ReadOutcome::Failed : ReadOutcome::Read;
-}
-
 // The dictionary to change: the file's, or an empty one when there is none or the file was corrupt
-// (then moved aside). nullopt when the file cannot be read or moved, so nothing is lost by writing.
+// (then moved aside). nullopt when the file must be left as it is, so nothing is lost by writing.
 std::optional<Ref<NSMutableDictionary>> loadForUpdate(const std::string& file, std::string* problem) {
-    std::string bytes;
-    switch (readBytes(file, bytes)) {
-        case ReadOutcome::Missing: return make<NSMutableDictionary>();
-        case ReadOutcome::Failed:
-            refuse(problem, "cannot read " + file + " (" + std::strerror(errno) + "); nothing stored");
+    const preferences::StoredFile stored = preferences::readStoredFile(file);
+    switch (stored.state) {
+        case preferences::FileState::Missing: return make<NSMutableDictionary>();
+        case preferences::FileState::Read: return make<NSMutableDictionary>(stored.values->entries());
+        case preferences::FileState::Untouchable:
+            refuse(problem, file + " " + stored.problem + "; nothing stored");
             return std::nullopt;
-        case ReadOutcome::Read: break;
+        case preferences::FileState::Corrupt: break;
     }
-    Ref<NSObject> root = plist::parse(bytes);
-    if (auto* dictionary = objc_cast<NSDictionary>(root.get())) return make<NSMutableDictionary>(dictionary->entries());
     const std::string aside = file + ".corrupt";
     if (::rename(file.c_str(), aside.c_str()) != 0) {
-        refuse(problem, file + " is not a property-list dictionary and cannot be moved aside (" + std::strerror(errno) +
+        refuse(problem, file + " " + stored.problem + " and cannot be moved aside (" + std::strerror(errno) +
                             "); nothing stored");
         return std::nullopt;
     }
-    NSLog("Preferences: %s is not a property-list dictionary; kept as %s, starting afresh", file.c_str(), aside.c_str());
+    NSLog("Preferences: %s %s; kept as %s, starting afresh", file.c_str(), stored.problem.c_str(), aside.c_str());
     return make<NSMutableDictionary>();
+}
+
+// The encoded new contents, when every reader would read them back as `values`; otherwise nullopt
+// and the reason.
+std::optional<std::string> encodeReadably(const NSDictionary* values, std::string& problem) {
+    auto bytes = plist::serialize(values, plist::Format::Binary);
+    if (!bytes) problem = "cannot be encoded";
+    else if (bytes->size() > plist::kMaxFileBytes)
+        problem = "would be larger than the " + std::to_string(plist::kMaxFileBytes) + "-byte limit";
+    else if (!plist::sameValue(plist::parse(*bytes), values))
+        problem = "would not read back as stored (a string that is not valid UTF-8, or a value out of range)";
+    else return bytes;
+    return std::nullopt;
+}
+
+// Writes the file in its directory (made inside the device root). A temporary file of a writer that
+// died is replaced here, under the lock, so none outlives the next write.
+bool replaceInsideRoot(const std::string& file, const std::string& bytes, std::string& problem) {
+    const std::string directory = directoryOf(file);
+    const int dirfd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool written = dirfd >= 0 && device::replaceFileAt(dirfd, nameOf(file), nameOf(file) + ".new", bytes);
+    if (!written) problem = std::strerror(errno);
+    if (dirfd >= 0) ::close(dirfd);
+    return written;
 }
 
 bool refuseDomain(std::string_view domain, std::string* problem = nullptr) {
@@ -113,8 +132,9 @@ std::string PreferencesStore::pathForDomain(std::string_view domain) {
 
 Ref<NSDictionary> PreferencesStore::readPreferences(std::string_view domain) {
     if (refuseDomain(domain)) return nullptr;
-    Ref<NSDictionary> stored = NSDictionary::dictionaryWithContentsOfFile(pathForDomain(domain));
-    return stored ? stored : make<NSDictionary>();
+    // Read as the store reads it for a change: what it would not touch, it does not show either.
+    preferences::StoredFile stored = preferences::readStoredFile(device::resolve(pathForDomain(domain)));
+    return stored.values ? stored.values : make<NSDictionary>();
 }
 
 Ref<NSObject> PreferencesStore::readPreferenceValue(std::string_view domain, std::string_view key) {
@@ -133,15 +153,17 @@ bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_v
     if (value && !plist::serialize(value, plist::Format::Binary))
         return refuse(problem, "the value for " + json::quoted(key) + " is not a property-list value; nothing stored");
     const std::string file = device::resolve(pathForDomain(domain));
-    if (!device::makeDirectories(directoryOf(file)))
-        return refuse(problem, "cannot create " + directoryOf(file) + " (" + std::strerror(errno) + "); nothing stored");
+    if (!device::makeDirectoriesInsideRoot(directoryOf(file)))
+        return refuse(problem, "cannot create " + directoryOf(file) + " inside the device root (" + std::strerror(errno) +
+                                   "); nothing stored");
     ExclusiveLock lock(file + ".lock");
-    if (!lock) return refuse(problem, "cannot lock " + file + ".lock (" + std::strerror(errno) + "); nothing stored");
+    if (!lock) return refuse(problem, "cannot lock " + file + ".lock (" + lock.problem() + "); nothing stored");
     auto values = loadForUpdate(file, problem);
     if (!values) return false;
     (*values)->setObject(value, key);
-    auto bytes = plist::serialize(values->get(), plist::Format::Binary);
-    if (!bytes || !device::writeFileAtomically(file, *bytes))
-        return refuse(problem, "cannot write " + file + " (" + std::strerror(errno) + "); nothing stored");
+    std::string why;
+    auto bytes = encodeReadably(values->get(), why);
+    if (!bytes) return refuse(problem, file + " with " + json::quoted(key) + " changed " + why + "; nothing stored");
+    if (!replaceInsideRoot(file, *bytes, why)) return refuse(problem, "cannot write " + file + " (" + why + "); nothing stored");
     return true;
 }

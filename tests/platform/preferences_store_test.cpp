@@ -1,8 +1,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -198,4 +201,120 @@ TEST_F(PreferencesStoreTest, TwoWriterProcessesLoseNothing) {
     for (const char prefix : {'a', 'b'})
         for (int i = 0; i < kWrites; ++i)
             EXPECT_EQ(intOf(stored->objectForKey(prefix + std::to_string(i))), i) << prefix << i;
+}
+
+namespace {
+
+// The lines the store logs while `body` runs.
+template <class Body>
+std::string logged(Body body) {
+    testing::internal::CaptureStderr();
+    body();
+    return testing::internal::GetCapturedStderr();
+}
+
+std::vector<std::string> filesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(directory)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST_F(PreferencesStoreTest, NeverStoresWhatWouldNotReadBack) {
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kVoice", NSNumber::numberWithBool(true)));
+    const std::string before = device.read(kFile);
+    std::string log = logged([] {
+        EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "name", NSString::string("Caf\xE9")));
+        EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "nul", NSString::string(std::string("a\0b", 3))));
+        EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "big", NSString::string(std::string(plist::kMaxFileBytes, 'x'))));
+    });
+    EXPECT_EQ(device.read(kFile), before) << "the file is left as it was";
+    EXPECT_NE(log.find("would not read back"), std::string::npos) << log;
+    EXPECT_NE(log.find("would be larger than the 1048576-byte limit"), std::string::npos) << log;
+    EXPECT_TRUE(objc_cast<NSNumber>(PreferencesStore::readPreferenceValue(kDomain, "kVoice").get())->boolValue());
+}
+
+TEST_F(PreferencesStoreTest, AFileWithAnInvalidStringOrOverTheLimitIsKeptAsideSayingWhy) {
+    const std::string invalid = "<plist><dict><key>kVoice</key><true/><key>n</key><string>Caf\xE9</string></dict></plist>";
+    const std::string oversized = *plist::serialize(
+        NSDictionary::dictionaryWithObjectsAndKeys({{"n", NSString::string(std::string(plist::kMaxFileBytes, 'x'))}}),
+        plist::Format::Binary);
+    for (const auto& [bytes, reason] : {std::pair{invalid, "is not a readable property-list dictionary"},
+                                        std::pair{oversized, "is larger than the 1048576-byte limit"}}) {
+        device.write(kFile, bytes);
+        EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 0u);
+        const std::string log = logged([] {
+            EXPECT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "tab", NSNumber::numberWithBool(true)));
+        });
+        EXPECT_NE(log.find(reason), std::string::npos) << log;
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+        EXPECT_EQ(device.read(std::string(kFile) + ".corrupt"), bytes);
+        EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 1u);
+    }
+}
+
+TEST_F(PreferencesStoreTest, NothingIsOpenedThroughALinkOutOfTheDeviceRoot) {
+    const std::filesystem::path outside = device.root() + "-outside";
+    std::filesystem::create_directories(outside);
+    const std::string directory = device.host("/var/mobile/Library/Preferences");
+    std::filesystem::create_directories(directory);
+    auto refusedLeavingOutsideAlone = [&](const char* what) {
+        EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true))) << what;
+        EXPECT_TRUE(std::filesystem::is_empty(outside)) << what;
+    };
+    std::filesystem::create_symlink(outside / "lock", device.host(kFile) + ".lock");  // dangling: O_CREAT would make it
+    refusedLeavingOutsideAlone("a lock leading out");
+    std::filesystem::remove(device.host(kFile) + ".lock");
+    std::filesystem::create_symlink(outside / "prefs.plist", device.host(kFile));
+    refusedLeavingOutsideAlone("a file leading out");
+    std::filesystem::remove(device.host(kFile));
+    std::filesystem::remove_all(device.host("/var"));
+    std::filesystem::create_directories(device.host("/var/mobile/Library"));
+    std::filesystem::create_directory_symlink(outside, directory);
+    refusedLeavingOutsideAlone("a directory leading out");
+    std::filesystem::remove(directory);
+
+    // A link that stays inside the root is followed.
+    std::filesystem::create_directories(directory);
+    device.write("/var/kept.plist", "");
+    std::filesystem::create_symlink(device.host("/var/kept.plist"), device.host(kFile));
+    EXPECT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+    std::filesystem::remove_all(outside);
+}
+
+TEST_F(PreferencesStoreTest, AFifoAtThePathIsNeitherWaitedOnNorWrittenThrough) {
+    const std::string file = device.host(kFile);
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 0u);
+    const std::string log = logged([] { EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true))); });
+    EXPECT_NE(log.find("is not a regular file"), std::string::npos) << log;
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+    ::unlink(file.c_str());
+    ::unlink((file + ".lock").c_str());
+    ASSERT_EQ(::mkfifo((file + ".lock").c_str(), 0644), 0);
+    EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+    EXPECT_FALSE(device.exists(kFile));
+}
+
+TEST_F(PreferencesStoreTest, WritersKilledAtRandomLeaveOnlyTheFileAndItsLock) {
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kept", NSNumber::numberWithBool(true)));
+    unsigned seed = 9;
+    for (int round = 0; round < 300; ++round) {
+        const pid_t writer = spawn([round] {
+            for (int i = 0;; ++i)
+                PreferencesStore::setPreferenceValue(kDomain, "n", NSString::string(std::string((round + i) % 50 * 100, 'x')));
+            return 0;
+        });
+        ::usleep(rand_r(&seed) % 3000);
+        ::kill(writer, SIGKILL);
+        waitFor(writer);
+        ASSERT_NE(PreferencesStore::readPreferenceValue(kDomain, "kept"), nullptr) << "round " << round;
+    }
+    // The next writer clears what the last one may have left between naming and renaming.
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "done", NSNumber::numberWithBool(true)));
+    EXPECT_EQ(filesIn(device.host("/var/mobile/Library/Preferences")),
+              (std::vector<std::string>{"com.qelmor.corvane.plist", "com.qelmor.corvane.plist.lock"}));
 }

@@ -1,6 +1,9 @@
 #pragma once
-// Writing a file so that a reader in another process sees the old contents or the new, never half:
-// a temporary file in the same directory, fsync, rename over the old one, fsync the directory.
+// Writing a file so that a reader in another process sees the old contents or the new, never half,
+// and so that a writer killed at any point leaves no copy behind: the new contents go into an
+// unnamed file (O_TMPFILE) in the same directory, are synced, get a temporary name and are renamed
+// over the old file, and the directory is synced. Only between the naming and the rename, two
+// system calls apart, can a dead writer leave the temporary name.
 
 #include <string>
 #include <string_view>
@@ -9,6 +12,11 @@ namespace device {
 
 // Creates missing parent directories. Returns false (leaving no temporary file behind) on failure.
 bool writeFileAtomically(const std::string& hostPath, std::string_view bytes);
+
+// The same inside the directory open as `dirfd`, with a temporary name of the caller's choosing: a
+// caller holding a lock can use one fixed name, and a leftover of that name is replaced.
+bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes);
+
 // mkdir -p; true when the directory exists afterwards.
 bool makeDirectories(const std::string& hostPath);
 

@@ -1,0 +1,52 @@
+#include "StoredFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "Foundation/DeviceFile.h"
+#include "Foundation/PropertyList.h"
+#include "Foundation/RegularFile.h"
+
+namespace preferences {
+namespace {
+
+StoredFile refused(FileState state, std::string problem) { return StoredFile{state, nullptr, std::move(problem)}; }
+
+std::string overCap() { return "is larger than the " + std::to_string(plist::kMaxFileBytes) + "-byte limit"; }
+
+}  // namespace
+
+StoredFile readStoredFile(const std::string& hostPath) {
+    const int fd = device::openInsideRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return {};
+        if (errno == EXDEV) return refused(FileState::Untouchable, "is a link leading out of the device root");
+        if (errno == ENXIO) return refused(FileState::Untouchable, "is not a regular file");
+        return refused(FileState::Untouchable, std::string("cannot be read (") + std::strerror(errno) + ")");
+    }
+    struct stat st {};
+    std::string bytes;
+    device::FileStatus status = device::FileStatus::Failed;
+    if (::fstat(fd, &st) == 0) {
+        status = !S_ISREG(st.st_mode)                                        ? device::FileStatus::NotRegular
+                 : static_cast<size_t>(st.st_size) > plist::kMaxFileBytes    ? device::FileStatus::TooLarge
+                                                                             : device::readToEnd(fd, plist::kMaxFileBytes, bytes);
+    }
+    const int error = errno;
+    ::close(fd);
+    switch (status) {
+        case device::FileStatus::Read: break;
+        case device::FileStatus::TooLarge: return refused(FileState::Corrupt, overCap());
+        case device::FileStatus::NotRegular: return refused(FileState::Untouchable, "is not a regular file");
+        default: return refused(FileState::Untouchable, std::string("cannot be read (") + std::strerror(error) + ")");
+    }
+    Ref<NSObject> root = plist::parse(bytes);
+    if (auto* dictionary = objc_cast<NSDictionary>(root.get())) return StoredFile{FileState::Read, dictionary, {}};
+    return refused(FileState::Corrupt, "is not a readable property-list dictionary");
+}
+
+}  // namespace preferences
