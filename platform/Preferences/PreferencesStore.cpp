@@ -74,7 +74,7 @@ std::optional<Ref<NSMutableDictionary>> loadForUpdate(const std::string& file, s
         case preferences::FileState::Missing: return make<NSMutableDictionary>();
         case preferences::FileState::Read: return make<NSMutableDictionary>(stored.values->entries());
         case preferences::FileState::Untouchable:
-            refuse(problem, file + " " + stored.problem + "; nothing stored");
+            refuse(problem, "cannot read " + file + " (" + stored.problem + "); nothing stored");
             return std::nullopt;
         case preferences::FileState::Corrupt: break;
     }

@@ -24,9 +24,9 @@ StoredFile readStoredFile(const std::string& hostPath) {
     const int fd = device::openInsideRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) return {};
-        if (errno == EXDEV) return refused(FileState::Untouchable, "is a link leading out of the device root");
-        if (errno == ENXIO) return refused(FileState::Untouchable, "is not a regular file");
-        return refused(FileState::Untouchable, std::string("cannot be read (") + std::strerror(errno) + ")");
+        if (errno == EXDEV) return refused(FileState::Untouchable, "a link leading out of the device root");
+        if (errno == ENXIO) return refused(FileState::Untouchable, "not a regular file");
+        return refused(FileState::Untouchable, std::strerror(errno));
     }
     struct stat st {};
     std::string bytes;
@@ -41,8 +41,8 @@ StoredFile readStoredFile(const std::string& hostPath) {
     switch (status) {
         case device::FileStatus::Read: break;
         case device::FileStatus::TooLarge: return refused(FileState::Corrupt, overCap());
-        case device::FileStatus::NotRegular: return refused(FileState::Untouchable, "is not a regular file");
-        default: return refused(FileState::Untouchable, std::string("cannot be read (") + std::strerror(error) + ")");
+        case device::FileStatus::NotRegular: return refused(FileState::Untouchable, "not a regular file");
+        default: return refused(FileState::Untouchable, std::strerror(error));
     }
     Ref<NSObject> root = plist::parse(bytes);
     if (auto* dictionary = objc_cast<NSDictionary>(root.get())) return StoredFile{FileState::Read, dictionary, {}};

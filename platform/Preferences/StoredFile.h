@@ -19,7 +19,8 @@ enum class FileState {
 struct StoredFile {
     FileState state = FileState::Missing;
     Ref<NSDictionary> values;
-    std::string problem;  // for Corrupt and Untouchable: what the log line says
+    // Corrupt: which limit the file broke ("is larger than ..."); Untouchable: why it cannot be read.
+    std::string problem;
 };
 
 StoredFile readStoredFile(const std::string& hostPath);
