@@ -102,8 +102,8 @@ void CFNotificationCenterRemoveEveryObserver(CFNotificationCenterRef center, con
     cf::reportNotificationCall(record);
 }
 
-void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name, const void* object,
-                                          CFDictionaryRef userInfo, Boolean /*deliverImmediately*/) {
+void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name, const void* /*object*/,
+                                          CFDictionaryRef /*userInfo*/, Boolean /*deliverImmediately*/) {
     auto record = recordOf(cf::NotificationCall::Post, nullptr, name);
     std::vector<std::shared_ptr<Registration>> due;
     if (isDarwin(center) && name) {
@@ -117,7 +117,7 @@ void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStri
     // Delivered unlocked: a callback may register, remove or post in turn.
     for (const auto& r : due)
         if (r->live.load(std::memory_order_acquire))
-            r->callback(center, const_cast<void*>(r->observer), name, object, userInfo);
+            r->callback(center, const_cast<void*>(r->observer), name, nullptr, nullptr);
 }
 
 namespace cf {

@@ -1,5 +1,9 @@
 #include "Preferences/PSListController.h"
 
+#include <charconv>
+#include <cctype>
+#include <cmath>
+
 #include "Foundation/NSNumber.h"
 #include "UIKit/UIScreen.h"
 #include "objc/message.h"
@@ -20,6 +24,19 @@ constexpr double kDefaultRowHeight = 44;
 constexpr double kGroupHeaderHeight = 32;
 
 bool isGroup(const PSSpecifier* specifier) { return !specifier || specifier->cellType() == PSGroupCell; }
+
+// A number, or the leading number of a text as Foundation reads it ("100", " 72.5pt"); 0 otherwise.
+double numericReading(const NSObject* value) {
+    if (auto* number = objc_cast<NSNumber>(value)) return number->doubleValue();
+    auto* text = objc_cast<NSString>(value);
+    if (!text) return 0;
+    std::string_view s = text->str();
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    double reading = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), reading);
+    return error == std::errc() && std::isfinite(reading) ? reading : 0;
+}
 
 // Choice and title-value rows show their value at the right; every other row only a title.
 UITableViewCellStyle styleFor(PSCellType type) {
@@ -71,10 +88,19 @@ std::optional<PSGroupRecord> PSListController::groupAtRow(size_t row) {
     return PSGroupRecord{s->name() ? s->name()->str() : std::string(), footer ? footer->str() : std::string()};
 }
 
+PSSpecifier* PSListController::specifierForID(std::string_view identifier) {
+    NSArray* rows = specifiers();
+    if (!rows) return nullptr;
+    for (const auto& row : *rows)
+        if (auto* s = objc_cast<PSSpecifier>(row.get()); s && objc_cast<NSString>(s->propertyForKey("id")) && s->identifier() == identifier)
+            return s;
+    return nullptr;
+}
+
 double PSListController::heightOfRow(size_t row) {
     PSSpecifier* s = specifierAtRow(row);
-    auto* height = s ? objc_cast<NSNumber>(s->propertyForKey("height")) : nullptr;
-    return height && height->doubleValue() > 0 ? height->doubleValue() : kDefaultRowHeight;
+    const double height = s ? numericReading(s->propertyForKey("height")) : 0;
+    return height > 0 ? height : kDefaultRowHeight;
 }
 
 Ref<UITableViewCell> PSListController::makeCell(PSSpecifier* specifier) {
@@ -162,6 +188,8 @@ bool PSListController::pushDetail(PSSpecifier* specifier, Class detail) {
         list->setSpecifier(specifier);
         list->setParentController(this);
         list->setRootController(rootController());
+        // A pushed page is named after the row that opened it, unless it names itself later.
+        list->setTitle(list->navigationTitle());
     }
     nav->pushViewController(page, true);
     return true;

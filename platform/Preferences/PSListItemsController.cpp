@@ -20,13 +20,17 @@ NSArray* PSListItemsController::specifiers() {
     return _specifiers;
 }
 
-void PSListItemsController::refreshCell(PSTableCell* cell, PSSpecifier* item) {
-    PSListController::refreshCell(cell, item);
+bool PSListItemsController::isCurrentChoice(PSSpecifier* item) {
     PSSpecifier* opener = specifier();
     Ref<NSObject> current = opener ? opener->performGetter() : nullptr;
     id value = item ? item->propertyForKey("value") : nullptr;
     // Compared by description, as the titles are keyed: a stored 4 checks the choice 4 whatever its kind.
-    cell->setChecked(current && value && current->description() == value->description());
+    return current && value && current->description() == value->description();
+}
+
+void PSListItemsController::refreshCell(PSTableCell* cell, PSSpecifier* item) {
+    PSListController::refreshCell(cell, item);
+    cell->setChecked(isCurrentChoice(item));
 }
 
 bool PSListItemsController::tapRow(size_t row) {
@@ -34,6 +38,8 @@ bool PSListItemsController::tapRow(size_t row) {
     Ref<PSSpecifier> item = specifierAtRow(row);
     Ref<PSSpecifier> opener = specifier();
     if (!item || item->cellType() != PSListItemCell || !opener) return false;
+    // The checked choice is already stored: picking it again stores and posts nothing.
+    if (isCurrentChoice(item)) return true;
     // Through the opening row's setter, by name, so the page's own storing and posting run.
     opener->performSetter(item->propertyForKey("value"));
     reloadCells();

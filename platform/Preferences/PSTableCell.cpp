@@ -18,6 +18,8 @@ void PSTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier) {
     if (!specifier) return;
     titleTextLabel()->setText(specifier->name() ? specifier->name()->str() : "");
     if (auto* icon = objc_cast<UIImage>(specifier->propertyForKey("iconImage"))) imageView()->setImage(icon);
+    leftImage_ = objc_cast<UIImage>(specifier->propertyForKey("leftImage"));
+    rightImage_ = objc_cast<UIImage>(specifier->propertyForKey("rightImage"));
     switch (specifier->cellType()) {
         case PSLinkListCell: {
             Ref<NSObject> value = specifier->performGetter();

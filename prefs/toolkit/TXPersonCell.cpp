@@ -51,6 +51,5 @@ std::string TXPersonCell::localizedString(const std::string& key) const {
     UIView* container = superview();
     if (!container || !container->respondsToSelector(SELECTOR("bundle"))) return key;
     auto* bundle = objc_cast<NSBundle>(objc_msgSend<id()>(container, SELECTOR("bundle")));
-    const std::string text = bundle ? bundle->localizedString(key, key) : key;
-    return text.empty() ? key : text;
+    return bundle ? bundle->localizedString(key, key) : key;
 }

@@ -99,8 +99,9 @@ Ref<NSMutableArray> TXSpecifierParser::specifiersFromArray(const NSObject* table
         if (row->objectForKey("icon")) s->setProperty(tintedIcon(*row, target), "iconImage");
         if (row->objectForKey("leftImage")) s->setProperty(image(*row, "leftImage", target), "leftImage");
         if (row->objectForKey("rightImage")) s->setProperty(image(*row, "rightImage", target), "rightImage");
+        // A label that is not text names nothing, so it gives no "id" either.
         id identifier = row->objectForKey("id");
-        s->setProperty(identifier ? identifier : row->objectForKey("label"), "id");
+        s->setProperty(identifier ? identifier : text(*row, "label"), "id");
         s->setTarget(target);
         result->addObject(s);
     }

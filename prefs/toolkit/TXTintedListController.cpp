@@ -7,6 +7,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISwitch.h"
 #include "objc/message.h"
+#include "toolkit/PageTints.h"
 #include "toolkit/TXSpecifierParser.h"
 #include "toolkit/UIImage+Colored.h"
 
@@ -29,9 +30,9 @@ NSArray* TXTintedListController::specifiers() {
 }
 
 std::string TXTintedListController::localizedString(const std::string& key) {
+    // The bundle gives the key back for a missing entry; an entry that is empty stays empty.
     NSBundle* b = bundle();
-    std::string text = b ? b->localizedString(key, key) : key;
-    return text.empty() ? key : text;
+    return b ? b->localizedString(key, key) : key;
 }
 
 std::string TXTintedListController::navigationTitle() { return localizedString(PSListController::navigationTitle()); }
@@ -170,23 +171,11 @@ void TXTintedListController::setupHeader() {
 }
 
 void TXTintedListController::viewWillAppear(bool animated) {
-    if (auto tint = tintColor()) view()->setTintColor(*tint);
-    UINavigationBar* bar = navigationController() ? navigationController()->navigationBar() : nullptr;
-    if (auto barTint = firstImplemented({navigationTintColor(), tintColor()}); barTint && bar) bar->setTintColor(*barTint);
-    if (tintNavigationTitleText().value_or(true)) {
-        // A title colour of nil leaves the attributes alone: a one-entry dictionary cannot hold nothing.
-        if (auto titleColour = firstImplemented({navigationTitleTintColor(), tintColor()}); titleColour && *titleColour && bar)
-            bar->setTitleTextAttributes(NSDictionary::dictionaryWithObjectsAndKeys(
-                {{NSForegroundColorAttributeName, Ref<NSObject>(titleColour->get())}}));
-    }
+    applyPageTints(*this, *this);
     PSListController::viewWillAppear(animated);
 }
 
 void TXTintedListController::viewWillDisappear(bool animated) {
     PSListController::viewWillDisappear(animated);
-    view()->setTintColor(nullptr);
-    if (UINavigationBar* bar = navigationController() ? navigationController()->navigationBar() : nullptr) {
-        bar->setTintColor(nullptr);
-        bar->setTitleTextAttributes(make<NSDictionary>());
-    }
+    clearPageTints(*this);
 }

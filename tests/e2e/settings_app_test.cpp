@@ -108,15 +108,16 @@ TEST(SettingsApp, AnEmptyPreferenceFileShowsSwitchesOffAndTheDeclaredColours) {
 TEST(SettingsApp, PickingCyanStoresTheIndexOfEachTable) {
     SettingsDevice device;
     auto result = device.run("open Corvane; tap Settings; tap Text Colour; tap Cyan; back; tap #7; tap Cyan; back; "
-                             "tap #10; tap Cyan; show");
+                             "tap #10; tap Cyan; tap Cyan; show");
     ASSERT_EQ(result.status, 0) << result.err;
     auto events = eventsOf(result.out);
     const std::vector<std::string> expected = {stored("fgc", "4"), kPosted, restarted(1), stored("bgc", "5"), kPosted,
                                                restarted(1), stored("call", "5"), kPosted, restarted(1)};
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, expected) << "picking the checked choice again stores nothing and restarts nothing";
     auto screens = screensOf(result.out);
     ASSERT_EQ(screens.size(), 1u);
     EXPECT_EQ(jsonField(screens[0], "class"), "\"TXListItemsController\"");
+    EXPECT_EQ(jsonField(screens[0], "title"), "\"Background Colour\"") << "named after the row that opened it";
     EXPECT_EQ(jsonField(rowLabelled(screens[0], "Cyan"), "value"), "true") << "checked";
     EXPECT_EQ(jsonField(rowLabelled(screens[0], "Clear"), "value"), "false");
 }

@@ -6,6 +6,7 @@
 #include "PreferencePages.h"
 #include "Preferences/PreferencesStore.h"
 #include "UIKit/UIColor.h"
+#include "UIKit/UIImage.h"
 
 TEST(PSListController, EachCellTypeGetsItsDefaultCellAndGroupsGetAHeader) {
     ShownPage shown;
@@ -71,6 +72,31 @@ TEST(PSListController, CellsSitInThePageTableBelowItsHeaderAtTheirHeights) {
     EXPECT_EQ(second->tintColor(), UIColor::darkGrayColor()) << "a cell takes the page's tint";
 }
 
+TEST(PSListController, RowsAreFoundByIdAndShowTheirEndImagesAndHeightsGivenAsText) {
+    ShownPage shown;
+    auto slider = shown.page->plainRow("Volume", PSSliderCell);
+    slider->setProperty(NSString::string(" 72.5"), "height");
+    slider->setProperty(NSString::string("volume"), "id");
+    auto quiet = make<UIImage>();
+    auto loud = make<UIImage>();
+    slider->setProperty(quiet, "leftImage");
+    slider->setProperty(loud, "rightImage");
+    auto unnamed = shown.page->plainRow("Plain");
+    unnamed->setProperty(NSNumber::numberWithInteger(7), "id");
+    shown.page->setSpecifiers(NSArray::arrayWithObjects({unnamed, slider}));
+    shown.show();
+
+    EXPECT_EQ(shown.page->heightOfRow(1), 72.5);
+    EXPECT_EQ(shown.page->specifierForID("volume"), slider.get());
+    EXPECT_EQ(shown.page->specifierForID("7"), nullptr) << "an id that is no text names nothing";
+    EXPECT_EQ(shown.page->specifierForID("Volume"), nullptr);
+    auto* cell = objc_cast<PSTableCell>(shown.page->cellAtRow(1));
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->leftImage(), quiet.get());
+    EXPECT_EQ(cell->rightImage(), loud.get());
+    EXPECT_EQ(objc_cast<PSTableCell>(shown.page->cellAtRow(0))->leftImage(), nullptr);
+}
+
 TEST(PSListController, CellClassesAreMadeByNameAndLaidOutWithTheirContents) {
     ShownPage shown;
     auto rows = make<NSMutableArray>();
@@ -130,6 +156,7 @@ TEST(PSListController, ADetailRowPushesItsPageLinkedToThisOne) {
     EXPECT_EQ(detail->parentController(), shown.page.get());
     EXPECT_EQ(detail->rootController(), shown.nav.get());
     EXPECT_EQ(detail->navigationTitle(), "Credits");
+    EXPECT_EQ(detail->title(), "Credits") << "a pushed page is named after its row";
     EXPECT_EQ(shown.page->navigationTitle(), "") << "no opening row and no title";
 
     shown.nav->popViewControllerAnimated(false);
@@ -215,7 +242,10 @@ TEST(PSListItemsController, TheChoicesFollowTheStoredValueAndAPickStoresThroughT
     EXPECT_FALSE(objc_cast<PSTableCell>(list->cellAtRow(2))->isChecked());
     EXPECT_TRUE(objc_cast<PSTableCell>(list->cellAtRow(3))->isChecked());
     EXPECT_FALSE(list->tapRow(0)) << "the group is no choice";
-    EXPECT_EQ(shown.page->colourSetterValues.size(), 1u);
+    EXPECT_TRUE(list->tapRow(3));
+    EXPECT_EQ(shown.page->colourSetterValues.size(), 1u) << "the checked choice stores nothing again";
+    EXPECT_EQ(shown.posts.names.size(), 1u) << "and posts nothing";
+    EXPECT_EQ(list->title(), "Colour") << "named after the choice row";
 
     shown.nav->popViewControllerAnimated(true);
     EXPECT_EQ(choice->valueText(), "Cyan") << "the page shows the new value when it comes back";

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include "DeviceRoot.h"
+#include "Foundation/NSBundle.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
 #include "objc/message.h"
@@ -27,6 +28,14 @@ class Nobody : public TXPersonCell {
 public:
     Nobody() = default;
     std::string imageName() const override { return "missing.png"; }
+};
+
+// A view that answers `bundle` by message, as the page's table does on the device.
+class BundleView : public UIView {
+    OBJC_INTERFACE(BundleView, UIView)
+
+public:
+    BundleView() = default;
 };
 
 // Made by name, as the framework makes a row's cell.
@@ -54,6 +63,7 @@ protected:
 
 OBJC_IMPLEMENTATION(Someone)
 OBJC_IMPLEMENTATION(Nobody)
+OBJC_IMPLEMENTATION(BundleView, objc::method("bundle", [](id, SEL) -> id { return NSBundle::mainBundle(); }))
 
 TEST_F(PersonCell, LaysOutPictureNameAndDescriptionOnAPhone) {
     auto cell = cellOf(Someone::class_());
@@ -98,4 +108,14 @@ TEST_F(PersonCell, AnUnconfiguredOrPicturelessPersonStillLaysOut) {
     EXPECT_EQ(missing->background()->frame(), CGRectMake(9, 18, 65, 65));
     missing->updateImage();
     EXPECT_EQ(missing->background()->frame(), CGRectMake(9, 18, 65, 65));
+}
+
+TEST_F(PersonCell, TextsComeFromTheBundleOfTheViewHoldingTheCell) {
+    auto cell = cellOf(Someone::class_());
+    EXPECT_EQ(cell->localizedString("Colour"), "Colour") << "in no view: the key";
+    auto table = make<BundleView>();
+    table->addSubview(cell);
+    EXPECT_EQ(cell->localizedString("Colour"), "Farbe");
+    EXPECT_EQ(cell->localizedString("Empty"), "") << "an empty translation is still a translation";
+    EXPECT_EQ(cell->localizedString("No Entry"), "No Entry");
 }

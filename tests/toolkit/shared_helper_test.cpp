@@ -47,12 +47,12 @@ TEST_F(SharedHelper, TheFirstInstalledClientInOrderOpensTheProfile) {
     install("Tweetings", {"tweetings"});
     TXSharedHelper::openTwitter("quillex");
     EXPECT_EQ(lastOpened(), "tweetings:///user?screen_name=quillex");
+    install("Twitterrific", {"twitterrific"});
+    TXSharedHelper::openTwitter("quillex");
+    EXPECT_EQ(lastOpened(), "twitterrific:///profile?screen_name=quillex") << "Twitterrific before Tweetings";
     install("Tweetbot", {"tweetbot", "tweetbot-x"});
     TXSharedHelper::openTwitter("Pelo");
     EXPECT_EQ(lastOpened(), "tweetbot:///user_profile/Pelo") << "Tweetbot first, whatever else is there";
-    install("Twitterrific", {"twitterrific"});
-    TXSharedHelper::openTwitter("Pelo");
-    EXPECT_EQ(lastOpened(), "tweetbot:///user_profile/Pelo");
 }
 
 TEST_F(SharedHelper, AHandleIsPassedThroughAsGiven) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ForeignBundle.h"
 #include "Foundation/NSException.h"
 #include "Foundation/NSNumber.h"
 #include "Preferences/PSTableCell.h"
@@ -48,7 +49,10 @@ public:
     std::optional<std::string> headerSubText() const override { return sub; }
     std::optional<Ref<UIView>> headerView() const override { return custom; }
     OptionalColour headerColor() const override { return headerTint; }
+    NSBundle* bundle() const override { return ownBundle ? ownBundle : TXTintedListController::bundle(); }
 
+    // The page's bundle, when it is to differ from the toolkit's.
+    NSBundle* ownBundle = nullptr;
     bool hasTable = true;
     mutable int tablesAsked = 0;
     std::optional<std::string> plist, title_, share, image, text, sub;
@@ -93,6 +97,8 @@ TEST(TXTintedListController, BuildsItsRowsOnceFromTheTableAndLocalisesThem) {
     EXPECT_EQ(objc_cast<PSSpecifier>(rows->objectAtIndex(2))->name()->str(), "Untranslated");
     EXPECT_EQ(objc_cast<PSSpecifier>(rows->objectAtIndex(2))->propertyForKey("footerText"), nullptr);
     EXPECT_EQ(page->title(), "Seitentitel");
+    EXPECT_EQ(page->localizedString("Empty"), "") << "an empty translation is still a translation";
+    EXPECT_EQ(page->localizedString("No Entry"), "No Entry");
 }
 
 TEST(TXTintedListController, EmptyCustomTitleEmptiesThePageTitleAndThePlistPathSetsNone) {
@@ -124,6 +130,8 @@ TEST(TXTintedListController, APageWithoutRowsRaisesAPlainException) {
 
 TEST(TXTintedListController, HeartButtonSitsSixteenPointsNearerTheEdgeAndSharesTheMessage) {
     auto page = make<ConfigurablePage>();
+    page->ownBundle = foreignBundle();  // no heart there: the heart is the toolkit's
+    ASSERT_TRUE(page->ownBundle);
     auto nav = UINavigationController::initWithRootViewController(page);
     nav->show();
     const auto& items = page->navigationItem()->rightBarButtonItems();
@@ -202,12 +210,13 @@ TEST(TXTintedListController, ImageTextAndCustomHeadersReplaceEachOtherInTurn) {
     EXPECT_EQ(both->table()->tableHeaderView()->frame().size.height, 60) << "text wins over the image";
     auto picture = make<ConfigurablePage>();
     picture->heart = false;
-    picture->image = "brannoc.png";
+    picture->image = "icon.png";  // in the page's bundle only, not in the toolkit's
+    picture->ownBundle = foreignBundle();
     picture->view();
     UIView* header = picture->table()->tableHeaderView();
     ASSERT_TRUE(header);
     EXPECT_EQ(header->frame(), CGRectMake(0, 0, 320, 100));
-    EXPECT_EQ(objc_cast<UIImageView>(header->subviews().at(0))->frame(), CGRectMake(0, 10, 65, 65));
+    EXPECT_EQ(objc_cast<UIImageView>(header->subviews().at(0))->frame(), CGRectMake(0, 10, 29, 29));
     auto nothing = make<ConfigurablePage>();
     nothing->heart = false;
     nothing->text = "Header Key";
@@ -231,6 +240,7 @@ TEST(TXTintedListController, TintsApplyWhileShownAndClearWhenThePageGoesAway) {
     auto plain = make<ConfigurablePage>();
     plain->heart = false;
     plain->tintTitle = false;
+    plain->tint = colour(UIColor::greenColor());
     plain->navTint = colour(UIColor::blueColor());
     nav->pushViewController(plain, false);
     EXPECT_EQ(page->view()->ownTintColor(), nullptr);

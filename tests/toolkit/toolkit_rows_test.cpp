@@ -11,6 +11,7 @@
 #include "toolkit/TXListItemsController.h"
 #include "toolkit/TXStandardController.h"
 #include "toolkit/TXTintedCell.h"
+#include "toolkit/TXTintedControlCell.h"
 #include "toolkit/TXTintedSwitchCell.h"
 
 namespace {
@@ -90,17 +91,22 @@ TEST(TintedCells, TitlesFollowThePagesTintUnlessItIsTheDefaultBlue) {
     auto page = make<UIView>();
     auto cell = cellOf<TXTintedCell>();
     auto toggle = cellOf<TXTintedSwitchCell>();
+    auto control = cellOf<TXTintedControlCell>();
+    const std::vector<UILabel*> titles{cell->textLabel(), toggle->titleTextLabel(), control->titleTextLabel()};
     page->addSubview(cell);
     page->addSubview(toggle);
-    page->setTintColor(UIColor::colorWithRed(0.05, 0.5, 0.95, 1));  // within 0.1 of the default blue
+    page->addSubview(control);
+    Ref<UIColor> nearBlue = UIColor::colorWithRed(0.05, 0.5, 0.95, 1);  // within 0.1 of the default blue
+    page->setTintColor(nearBlue);
     page->layoutIfNeeded();
-    EXPECT_FALSE(cell->textLabel()->hasCustomTextColor());
-    EXPECT_FALSE(toggle->titleTextLabel()->hasCustomTextColor());
+    for (UILabel* title : titles) EXPECT_FALSE(title->hasCustomTextColor());
     page->setTintColor(UIColor::darkGrayColor());
     page->layoutIfNeeded();
-    EXPECT_EQ(cell->textLabel()->textColor(), UIColor::darkGrayColor());
-    EXPECT_EQ(toggle->titleTextLabel()->textColor(), UIColor::darkGrayColor());
+    for (UILabel* title : titles) EXPECT_EQ(title->textColor(), UIColor::darkGrayColor());
     EXPECT_EQ(toggle->switchControl()->onTintColor(), nullptr) << "the switch itself is not the title";
+    page->setTintColor(nearBlue);
+    page->layoutIfNeeded();
+    for (UILabel* title : titles) EXPECT_EQ(title->textColor(), UIColor::darkGrayColor()) << "the default blue resets nothing";
     // Reused under another page's tint, the cell follows at its next layout.
     auto other = make<UIView>();
     other->setTintColor(UIColor::redColor());
@@ -115,11 +121,13 @@ TEST(TXListItemsController, AppliesItsAccessorsWhileShownAndClearsOnDisappear) {
         std::optional<bool> tintTitle;
         UIColor *viewTint, *barTint, *titleColour;
     };
+    // The bar comes in purple with a purple title: what the list does not tint stays so.
+    UIColor* purple = UIColor::purpleColor();
     const Case cases[] = {
-        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, nullptr, nullptr, nullptr},
+        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, nullptr, purple, purple},
         {colour(UIColor::redColor()), std::nullopt, std::nullopt, std::nullopt, UIColor::redColor(), UIColor::redColor(),
          UIColor::redColor()},
-        {colour(UIColor::redColor()), std::nullopt, std::nullopt, false, UIColor::redColor(), UIColor::redColor(), nullptr},
+        {colour(UIColor::redColor()), std::nullopt, std::nullopt, false, UIColor::redColor(), UIColor::redColor(), purple},
         {colour(UIColor::redColor()), colour(UIColor::blueColor()), colour(UIColor::greenColor()), true,
          UIColor::redColor(), UIColor::blueColor(), UIColor::greenColor()},
     };
@@ -127,6 +135,9 @@ TEST(TXListItemsController, AppliesItsAccessorsWhileShownAndClearsOnDisappear) {
         auto below = make<PSListController>();
         auto nav = UINavigationController::initWithRootViewController(below);
         nav->show();
+        nav->navigationBar()->setTintColor(purple);
+        nav->navigationBar()->setTitleTextAttributes(
+            NSDictionary::dictionaryWithObjectsAndKeys({{NSForegroundColorAttributeName, Ref<NSObject>(purple)}}));
         auto list = make<ChoiceList>();
         list->tint = c.tint;
         list->navTint = c.navTint;
@@ -155,9 +166,14 @@ TEST_F(WithDevice, TheStandardTableCarriesItsDefaultsAndASubclasssNames) {
     EXPECT_EQ(textAt(table, 1, "PostNotification"), "");
     EXPECT_TRUE(objc_cast<NSNumber>(objc_cast<NSDictionary>(table->objectAtIndex(1))->objectForKey("default"))->boolValue());
     EXPECT_EQ(textAt(table, 1, "cellClass"), "TXTintedSwitchCell");
+    EXPECT_EQ(textAt(table, 1, "icon"), "enabled.png");
     EXPECT_EQ(textAt(table, 3, "label"), "OPTIONS");
     EXPECT_EQ(textAt(table, 5, "label"), "MAKERS");
     EXPECT_EQ(textAt(table, 7, "label"), "SUPPORT");
+    for (auto [index, icon] : {std::pair{3, "settings.png"}, {5, "makers.png"}, {7, "support.png"}}) {
+        EXPECT_EQ(textAt(table, index, "icon"), icon);
+        EXPECT_EQ(textAt(table, index, "cellClass"), "TXTintedCell") << index;
+    }
     EXPECT_EQ(textAt(table, 7, "action"), "showSupportDialog");
     EXPECT_EQ(textAt(table, 6, "footerText"), "");
     auto product = make<Product>();

@@ -36,6 +36,6 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
 void CFNotificationCenterRemoveObserver(CFNotificationCenterRef center, const void* observer, CFStringRef name,
                                         const void* object);
 void CFNotificationCenterRemoveEveryObserver(CFNotificationCenterRef center, const void* observer);
-// The object and user info reach the callbacks as given.
+// Only the name travels: callbacks receive NULL for the object and the user info, whatever was posted.
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name, const void* object,
                                           CFDictionaryRef userInfo, Boolean deliverImmediately);

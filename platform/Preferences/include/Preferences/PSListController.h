@@ -47,7 +47,7 @@ public:
     // The row that opened this page, if any.
     PSSpecifier* specifier() const { return specifier_; }
     void setSpecifier(PSSpecifier* specifier) { specifier_ = specifier; }
-    // The opening row's name, else the page's title.
+    // The opening row's name, else the page's title. A page pushed from a row takes it as its title.
     virtual std::string navigationTitle();
 
     // The page's view is its table.
@@ -64,11 +64,13 @@ public:
     // The table as the user sees it: one entry per specifier, groups included.
     size_t rowCount();
     PSSpecifier* specifierAtRow(size_t row);
+    // The first row whose "id" is the text given; nil when none is.
+    PSSpecifier* specifierForID(std::string_view identifier);
     // The row's cell; nil for a group (which is a header, not a cell) or a row out of range.
     UITableViewCell* cellAtRow(size_t row);
     // The header and footer a group row shows; nullopt for any other row.
     std::optional<PSGroupRecord> groupAtRow(size_t row);
-    // "height" when the row has a positive one, else 44.
+    // "height" when the row has a positive one, a number or a string read as a number, else 44.
     double heightOfRow(size_t row);
     // What tapping the row does: push its detail page, send its action, flip its switch. False
     // when the row opens nothing.
@@ -115,10 +117,14 @@ class PSListItemsController : public PSListController {
 public:
     PSListItemsController() = default;
     NSArray* specifiers() override;
-    // Picking a choice stores its value through the opening row's setter and moves the check.
+    // Picking a choice stores its value through the opening row's setter and moves the check;
+    // picking the checked one changes nothing.
     bool tapRow(size_t row) override;
 
 protected:
     // A choice's cell is checked when its value is the opening row's current value.
     void refreshCell(PSTableCell* cell, PSSpecifier* specifier) override;
+
+private:
+    bool isCurrentChoice(PSSpecifier* item);
 };

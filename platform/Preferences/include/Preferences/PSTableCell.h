@@ -23,9 +23,14 @@ public:
     const std::string& valueText() { return detailTextLabel()->text(); }
     bool isChecked() const { return accessoryType() == UITableViewCellAccessoryCheckmark; }
     void setChecked(bool checked) { setAccessoryType(checked ? UITableViewCellAccessoryCheckmark : UITableViewCellAccessoryNone); }
+    // The row's "leftImage" and "rightImage", shown at either end of its control (a slider's ends).
+    UIImage* leftImage() const { return leftImage_; }
+    UIImage* rightImage() const { return rightImage_; }
 
 private:
     Ref<PSSpecifier> specifier_;
+    Ref<UIImage> leftImage_;
+    Ref<UIImage> rightImage_;
 };
 
 class PSControlTableCell : public PSTableCell {
