@@ -31,14 +31,14 @@ std::string parentOf(const std::string& path) {
 
 // The new file, written and synced, under `temporaryName` in the directory; false (and no name
 // left) when it cannot be made.
-bool writeTemporary(int dirfd, const std::string& temporaryName, std::string_view bytes) {
+bool writeTemporary(int dirfd, const std::string& temporaryName, std::string_view bytes, mode_t mode) {
     ::unlinkat(dirfd, temporaryName.c_str(), 0);  // a leftover of a writer that died
-    int fd = ::openat(dirfd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    int fd = ::openat(dirfd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     const bool unnamed = fd >= 0;
     // Without O_TMPFILE (some file systems), the file is named from the start.
-    if (!unnamed) fd = ::openat(dirfd, temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (!unnamed) fd = ::openat(dirfd, temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (ok && unnamed) {
         const std::string self = "/proc/self/fd/" + std::to_string(fd);
         ok = ::linkat(AT_FDCWD, self.c_str(), dirfd, temporaryName.c_str(), AT_SYMLINK_FOLLOW) == 0;
@@ -60,8 +60,9 @@ bool makeDirectories(const std::string& hostPath) {
     return ::mkdir(hostPath.c_str(), 0755) == 0 || errno == EEXIST;
 }
 
-bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes) {
-    if (!writeTemporary(dirfd, temporaryName, bytes)) return false;
+bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes,
+                   mode_t mode) {
+    if (!writeTemporary(dirfd, temporaryName, bytes, mode)) return false;
     if (::renameat(dirfd, temporaryName.c_str(), dirfd, name.c_str()) != 0) {
         const int error = errno;
         ::unlinkat(dirfd, temporaryName.c_str(), 0);
@@ -72,7 +73,7 @@ bool replaceFileAt(int dirfd, const std::string& name, const std::string& tempor
     return true;
 }
 
-bool writeFileAtomically(const std::string& hostPath, std::string_view bytes) {
+bool writeFileAtomically(const std::string& hostPath, std::string_view bytes, mode_t mode) {
     const std::string directory = parentOf(hostPath);
     if (!makeDirectories(directory)) return false;
     const int dirfd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -81,7 +82,7 @@ bool writeFileAtomically(const std::string& hostPath, std::string_view bytes) {
     static std::atomic<unsigned> writes{0};
     const std::string name = hostPath.substr(hostPath.find_last_of('/') + 1);
     const std::string temporary = name + "." + std::to_string(::getpid()) + "-" + std::to_string(writes++) + ".tmp";
-    const bool ok = replaceFileAt(dirfd, name, temporary, bytes);
+    const bool ok = replaceFileAt(dirfd, name, temporary, bytes, mode);
     const int error = errno;
     ::close(dirfd);
     errno = error;

@@ -184,8 +184,12 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
         EXPECT_EQ(result.err, "");
     }
 
-    // A change keeps the file's encoding.
+    // A change keeps the file's encoding and its permissions.
+    ASSERT_EQ(::chmod(file().c_str(), 0600), 0);
     ASSERT_EQ(plutil({"-convert", "binary1", "FILE"}).status, 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(file().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
     EXPECT_EQ(bytes().rfind("bplist00", 0), 0u);
     EXPECT_EQ(json(), std::string(kFixtureJSON) + "\n");
     ASSERT_EQ(plutil({"-replace", "count", "-integer", "4", "FILE"}).status, 0);

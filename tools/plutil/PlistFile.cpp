@@ -1,6 +1,7 @@
 #include "PlistFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,6 +26,12 @@ std::string readProblem(device::FileStatus status) {
         case device::FileStatus::Read: break;
     }
     return std::strerror(errno);
+}
+
+// The permissions a rewritten file keeps: its own, or the usual ones for a new file.
+mode_t modeFor(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0644;
 }
 
 }  // namespace
@@ -55,7 +62,7 @@ bool writeOutput(const std::string& path, std::string_view bytes, std::string& p
         problem = std::strerror(errno);
         return false;
     }
-    const bool written = PreferencesStore::updateFileLocked(path, [&] { return device::writeFileAtomically(path, bytes); });
+    const bool written = PreferencesStore::updateFileLocked(path, [&] { return device::writeFileAtomically(path, bytes, modeFor(path)); });
     if (!written) problem = std::strerror(errno);
     return written;
 }
@@ -75,7 +82,7 @@ bool rewritePlistFile(const std::string& path,
         if (!file) return false;
         auto bytes = change(*file, problem);
         if (!bytes) return false;
-        if (device::writeFileAtomically(path, *bytes)) return true;
+        if (device::writeFileAtomically(path, *bytes, modeFor(path))) return true;
         problem = std::strerror(errno);
         return false;
     });

@@ -5,17 +5,21 @@
 // over the old file, and the directory is synced. Only between the naming and the rename, two
 // system calls apart, can a dead writer leave the temporary name.
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
 namespace device {
 
 // Creates missing parent directories. Returns false (leaving no temporary file behind) on failure.
-bool writeFileAtomically(const std::string& hostPath, std::string_view bytes);
+// The new file has `mode` (a tool rewriting someone's private file keeps it private).
+bool writeFileAtomically(const std::string& hostPath, std::string_view bytes, mode_t mode = 0644);
 
 // The same inside the directory open as `dirfd`, with a temporary name of the caller's choosing: a
 // caller holding a lock can use one fixed name, and a leftover of that name is replaced.
-bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes);
+bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes,
+                   mode_t mode = 0644);
 
 // mkdir -p; true when the directory exists afterwards.
 bool makeDirectories(const std::string& hostPath);
