@@ -44,8 +44,10 @@ for target in "${targets[@]}"; do
     exit 2
   fi
   mkdir -p "$work/corpus/$target" "$work/crashes/$target" "$work/logs"
-  inputs=("$work/corpus/$target" "fuzz/corpus/$target")
-  [ -d "fuzz/regressions/$target" ] && inputs+=("fuzz/regressions/$target")
+  inputs=("$work/corpus/$target")
+  for seeds in "fuzz/corpus/$target" "fuzz/regressions/$target"; do
+    [ -d "$seeds" ] && inputs+=("$seeds")
+  done
   log=$work/logs/$target.log
   status=0
   cpu=$work/logs/$target.cpu
