@@ -22,6 +22,9 @@ const std::vector<Host>& hosts() {
         {"MobilePhone", {"--report"}},
         {"Preferences", {"-c", "show"}},
         {"SpringBoard", {"--app", "/nonexistent/app"}},
+#ifdef CORVANE_HAS_SIMULATOR
+        {"Simulator", {"--listen", "nowhere"}},
+#endif
     };
     return hosts;
 }
