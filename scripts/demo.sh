@@ -36,7 +36,20 @@ await_launch() {
 entry() { grep -o "\"selector\":\"$1\"[^}]*" "$report"; }
 received() { entry "$1" | sed -E 's/.*"received":(.*),"returned":.*/\1/'; }
 returned() { entry "$1" | sed -E 's/.*"returned":(.*)$/\1/'; }
-settings() { build/bin/Preferences --root "$root" -c "$1" 2>/dev/null | grep -E '"event":"(stored|system)"' || true; }
+# Runs a command and stops the demo, showing what it said, when it fails.
+checked() {
+  local status=0 errors
+  errors=$(mktemp)
+  "$@" 2>"$errors" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "demo: '$*' failed with status $status:" >&2
+    cat "$errors" >&2
+    rm -f "$errors"
+    exit 1
+  fi
+  rm -f "$errors"
+}
+settings() { checked build/bin/Preferences --root "$root" -c "$1"; }
 summary() {
   echo "  Voicemail tab shown:   $(returned showsPhoneVoicemail)"
   echo "  status bar (request, background, text): $(received initWithRequest:backgroundColor:foregroundColor:)"
@@ -47,27 +60,32 @@ echo "Device root: $root"
 build/bin/SpringBoard --root "$root" >"$events" &
 launcher=$!
 await_launch 1
-build/bin/MobilePhone --root "$root" --render "$out/dialer-before.png"
+checked build/bin/MobilePhone --root "$root" --render "$out/dialer-before.png"
 echo
 echo "== The Phone app with Corvane, nothing set yet"
 summary
 
 launches=1
-# Every stored change kills the running Phone app; each kill that found one is one relaunch.
+# Each change stores one value, so its one "killall -9 MobilePhone" ends the running Phone app (a
+# status of 0: it found it) and the launcher starts a new one, which the demo waits for.
 change() {
   local description=$1 commands=$2 happened
   echo
   echo "== Settings: $description"
-  rm -f "$report"
   happened=$(settings "$commands")
-  echo "$happened"
-  launches=$((launches + $(grep -c '"command":"killall -9 MobilePhone","status":0' <<<"$happened" || true)))
+  grep -E '"event":"(stored|system)"' <<<"$happened"
+  if [ "$(grep -c '"command":"killall -9 MobilePhone","status":0' <<<"$happened")" -ne 1 ]; then
+    echo "demo: the change did not end the running Phone app exactly once" >&2
+    exit 1
+  fi
+  launches=$((launches + 1))
   await_launch "$launches"
 }
-change "hide the Voicemail tab" "open Corvane; tap Settings; tap Hide Voicemail Tab"
+change "hide the Voicemail tab" "open Corvane; tap Settings; set Hide Voicemail Tab on"
 change "status bar text in blue" "open Corvane; tap Settings; tap Text Colour; tap Blue"
-change "a red call button" "open Corvane; tap Settings; tap Custom Colour; tap #10; tap Red"
-build/bin/MobilePhone --root "$root" --render "$out/dialer-after.png"
+change "the call button in its own colour" "open Corvane; tap Settings; set Custom Colour on"
+change "a red call button" "open Corvane; tap Settings; tap Call Button/Background Colour; tap Red"
+checked build/bin/MobilePhone --root "$root" --render "$out/dialer-after.png"
 
 echo
 echo "== The Phone app after $((launches - 1)) restarts by the pane"

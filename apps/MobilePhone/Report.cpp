@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include <unistd.h>
+
 #include "Foundation/JSON.h"
 
 namespace phone {
@@ -36,7 +38,7 @@ void writeValues(json::Writer& out, const std::vector<Value>& values) {
 
 std::string reportJSON(const std::vector<std::string>& loaded, const std::vector<MessageRecord>& messages) {
     json::Writer out;
-    out.beginObject().key("process").string("MobilePhone").key("loaded").beginArray();
+    out.beginObject().key("process").string("MobilePhone").key("pid").integer(::getpid()).key("loaded").beginArray();
     for (const auto& name : loaded) out.string(name);
     out.endArray().key("messages").beginArray();
     for (const MessageRecord& m : messages) {

@@ -14,26 +14,34 @@
 #include "Foundation/AtomicFile.h"
 #include "Foundation/DevicePath.h"
 #include "Options.h"
+#include "device/DeviceProcess.h"
+#include "device/PhoneReport.h"
 #include "Report.h"
 #include "substrate/substrate.h"
 
 namespace {
 
 constexpr const char* kBundleIdentifier = "com.apple.mobilephone";
-constexpr const char* kReportPath = "/var/mobile/Library/MobilePhone/report.json";
+constexpr const char* kReportPath = device_host::kPhoneReportPath;
 
+// Commands are read without their outer blanks; an unknown one is named and skipped, and makes the
+// session end with status 1 so a script sees it.
 int runSession(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
-    std::string line;
-    while (std::getline(std::cin, line)) {
+    int status = 0;
+    std::string text;
+    while (std::getline(std::cin, text)) {
+        const size_t first = text.find_first_not_of(" \t\r");
+        const std::string line = first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
         if (line == "report") {
             std::cout << phone::reportJSON(loaded, dialer.build()) << std::endl;
         } else if (line == "quit") {
             break;
         } else if (!line.empty()) {
             std::fprintf(stderr, "MobilePhone: unknown command '%s' (commands: report, quit)\n", line.c_str());
+            status = 1;
         }
     }
-    return 0;
+    return status;
 }
 
 // Written beside the target and renamed over it, so a reader never sees half a picture.
@@ -62,6 +70,8 @@ int serve(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
     }
     int signal = 0;
     sigwait(&stop, &signal);
+    // Asked to end: the report no longer describes a running app. (Killed, the launcher clears it.)
+    device_host::removeReportOf(device::resolve(kReportPath), ::getpid());
     return 0;
 }
 
@@ -71,7 +81,9 @@ int main(int argc, char** argv) {
     int status = 0;
     const std::optional<phone::Options> options = phone::readOptions(argc, argv, status);
     if (!options) return status;
-    ::setenv(device::kRootVariable, options->root.c_str(), 1);
+    // However it was started (by the launcher or by hand), the app is a process of its device.
+    if (auto problem = device_host::joinDevice(options->root, argv))
+        std::fprintf(stderr, "MobilePhone: %s; the device's killall will not find this app\n", problem->c_str());
 
     UIApplication::setSharedApplication(make<MobilePhoneApplication>());
     const std::vector<std::string> loaded = substrate::loadTweaks(kBundleIdentifier, "MobilePhone");

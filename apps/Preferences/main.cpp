@@ -12,6 +12,7 @@
 #include "LoaderEntries.h"
 #include "Options.h"
 #include "Session.h"
+#include "device/DeviceProcess.h"
 #include "objc/runtime.h"
 
 namespace {
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     const std::optional<settings::Options> options = settings::readOptions(argc, argv, status);
     if (!options) return status;
     if (auto problem = settings::enterDevice(options->root)) return settings::usageError(*problem);
+    // Like every app of the device, one its killall can find.
+    if (auto problem = device_host::joinDevice(options->root, argv))
+        std::fprintf(stderr, "Preferences: %s; continuing\n", problem->c_str());
 
     void* pool = objc_autoreleasePoolPush();
     settings::LoaderScan scan = settings::scanLoaderEntries();

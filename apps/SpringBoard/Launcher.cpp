@@ -10,6 +10,7 @@
 
 #include "AppProcess.h"
 #include "LaunchEvents.h"
+#include "device/PhoneReport.h"
 
 namespace springboard {
 
@@ -69,11 +70,17 @@ void Launcher::stopApp(pid_t child) {
         while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
     }
+    endOfApp(child, status);
+}
+
+void Launcher::endOfApp(pid_t child, int status) const {
+    // Cleared before the exit is told, so whoever sees the exit finds no report of the ended app.
+    device_host::removeReportOf(root_ + device_host::kPhoneReportPath, child);
     printExited(child, status);
 }
 
 void Launcher::logBackoff(QuickDeathBackoff::Duration delay) const {
-    std::fprintf(stderr, "SpringBoard: %s ended within 1 s of launch %d times in a row; waiting %lld ms before relaunching\n",
+    std::fprintf(stderr, "SpringBoard: %s crashed within 1 s of launch %d times in a row; waiting %lld ms before relaunching\n",
                  std::filesystem::path(app_).filename().c_str(), backoff_.quickDeathsInARow(),
                  static_cast<long long>(delay.count()));
 }
@@ -82,6 +89,7 @@ int Launcher::run() {
     for (;;) {
         const auto launchedAt = Clock::now();
         const pid_t child = startApp(app_, root_);
+        bool crashed = true;  // also an app that cannot be started
         if (child < 0) {
             std::fprintf(stderr, "SpringBoard: cannot start %s: %s\n", app_.c_str(), std::strerror(errno));
         } else {
@@ -91,9 +99,10 @@ int Launcher::run() {
                 stopApp(child);
                 return 0;
             }
-            printExited(child, status);
+            endOfApp(child, status);
+            crashed = QuickDeathBackoff::isCrash(status);
         }
-        const auto delay = backoff_.afterExit(Clock::now() - launchedAt);
+        const auto delay = backoff_.afterExit(Clock::now() - launchedAt, crashed);
         if (delay > QuickDeathBackoff::Duration::zero()) {
             logBackoff(delay);
             int unused = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The launcher's loop: launch the app, wait for it to end or for the launcher to be told to stop,
-// relaunch (after a pause when it keeps dying at once).
+// relaunch (after a pause when it keeps crashing at once).
 
 #include <sys/types.h>
 
@@ -27,6 +27,8 @@ private:
     // Waits for the child to end (its wait status in `status`) or a stop request, or for `timeout`.
     Wake wait(pid_t child, int& status, std::optional<std::chrono::steady_clock::duration> timeout);
     void stopApp(pid_t child);
+    // Clears the ended app's report and prints its exit.
+    void endOfApp(pid_t child, int status) const;
     void logBackoff(QuickDeathBackoff::Duration delay) const;
 
     std::string app_;

@@ -10,7 +10,8 @@
 #include <optional>
 
 #include "DeviceScope.h"
-#include "ProcFiles.h"
+#include "device/DeviceProcess.h"
+#include "device/ProcFiles.h"
 #include "ProcessHandle.h"
 
 namespace killall {
@@ -39,7 +40,7 @@ std::vector<pid_t> runningProcesses() {
 }
 
 std::optional<std::string> processName(pid_t pid) {
-    auto name = readProcFile(procPath(pid, "comm"), 64);
+    auto name = device_host::readProcFile(device_host::procPath(pid, "comm"), 64);
     if (name && !name->empty() && name->back() == '\n') name->pop_back();
     return name;
 }
@@ -68,7 +69,7 @@ ScanResult signalDeviceProcesses(const std::string& deviceRoot, const std::vecto
         if (!process.valid()) continue;
         const auto name = processName(pid);
         if (!name || !wanted(*name, names)) continue;
-        if (deviceRootOf(pid) != deviceRoot) continue;
+        if (device_host::deviceRootOf(pid) != deviceRoot) continue;
         const int error = process.send(signal);
         if (error == ESRCH) continue;
         ++result.matched;

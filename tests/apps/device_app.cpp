@@ -8,6 +8,7 @@
 //       exit N     exits N at once
 //       live MS N  lives MS milliseconds, then exits N
 //       stubborn   ignores SIGTERM and SIGINT, waits for SIGKILL
+//       abort      crashes at once (SIGABRT)
 // In serving mode it also writes to standard output, which must not reach the launcher's events.
 
 #include <fcntl.h>
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -47,6 +49,10 @@ int serve(const std::string& root) {
         announce(root);
         ::usleep(static_cast<useconds_t>(milliseconds) * 1000);
         return status;
+    }
+    if (behaviour == "abort") {
+        announce(root);
+        std::abort();
     }
     if (behaviour == "stubborn") {
         ::signal(SIGTERM, SIG_IGN);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <thread>
 
@@ -182,7 +183,7 @@ TEST_F(Launcher, BacksOffAnAppThatDiesAtOnce) {
     }
 
     // Relaunched at once twice, then after pauses that grow.
-    static const std::regex backoff(R"(ended within 1 s of launch (\d+) times in a row; waiting (\d+) ms)");
+    static const std::regex backoff(R"(crashed within 1 s of launch (\d+) times in a row; waiting (\d+) ms)");
     std::vector<std::pair<int, long>> pauses;
     while (pauses.size() < 3) {
         const auto line = launcher->readLine(Stream::Err);
@@ -202,6 +203,37 @@ TEST_F(Launcher, BacksOffAnAppThatDiesAtOnce) {
     EXPECT_EQ(launcher->waitForEnd(), 0);
     const std::string rest = launcher->readRest(Stream::Out);
     EXPECT_EQ(rest.find("\"launched\""), std::string::npos) << rest;
+}
+
+TEST_F(Launcher, BacksOffAnAppThatCrashesButNotOneKilledFromOutside) {
+    // Killed at once by the device's killall, again and again, as a burst of setting changes does:
+    // each is a restart, relaunched at once.
+    start();
+    for (long count = 1; count <= 5; ++count) {
+        const auto launched = nextEvent();
+        expectLaunched(launched, count);
+        ASSERT_TRUE(launched && ready(launched->pid));
+        const auto killall = run({device / "/usr/bin/killall", "-9", "MobilePhone"});
+        EXPECT_EQ(killall.status, 0) << killall.err;
+        expectExited(nextEvent(), launched->pid, SIGKILL, std::nullopt);
+    }
+    ::kill(launcher->pid(), SIGTERM);
+    EXPECT_EQ(launcher->waitForEnd(), 0);
+    const std::string quiet = launcher->readRest(Stream::Err);
+    EXPECT_EQ(quiet.find("crashed"), std::string::npos) << quiet;
+
+    // The same quick ends by a crash of the app's own are held back.
+    setBehaviour("abort");
+    start();
+    for (long count = 1; count <= 3; ++count) {
+        const auto launched = nextEvent();
+        expectLaunched(launched, count);
+        ASSERT_TRUE(launched);
+        expectExited(nextEvent(), launched->pid, SIGABRT, std::nullopt);
+    }
+    const auto line = launcher->readLine(Stream::Err);
+    ASSERT_TRUE(line);
+    EXPECT_NE(line->find("crashed within 1 s of launch 3 times in a row"), std::string::npos) << *line;
 }
 
 TEST_F(Launcher, DoesNotHoldBackAnAppThatLived) {
@@ -234,20 +266,41 @@ TEST_F(Launcher, FindsTheAppInItsOwnDirectory) {
     EXPECT_NE(alone.err.find(device / "/Alone/MobilePhone"), std::string::npos) << alone.err;
 }
 
-TEST_F(Launcher, LaunchesThePhoneAppItself) {
+TEST_F(Launcher, LaunchesThePhoneAppItselfAndClearsTheReportOfAnAppThatEnded) {
     start({"--root", device.path()});  // the built launcher's neighbour is the built Phone app
+    const std::string report = "/var/mobile/Library/MobilePhone/report.json";
+    // The report the app wrote, once it names `pid`.
+    auto reportOf = [&](long pid) {
+        for (int i = 0; i < 3000; ++i) {
+            if (device.exists(report)) {
+                const auto text = nlohmann::json::parse(device.readFile(report), nullptr, false);
+                if (text.is_object() && text.value("pid", 0L) == pid) return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    };
     const auto launched = nextEvent();
     expectLaunched(launched, 1);
     ASSERT_TRUE(launched);
     EXPECT_EQ(procEntries(static_cast<pid_t>(launched->pid), "comm"), std::vector<std::string>{"MobilePhone\n"});
-    const std::string report = "/var/mobile/Library/MobilePhone/report.json";
-    bool written = false;
-    for (int i = 0; i < 3000 && !(written = device.exists(report)); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    EXPECT_TRUE(written) << "the Phone app did not serve";
+    ASSERT_TRUE(reportOf(launched->pid)) << "the app served a report naming itself";
+
+    const auto killall = run({device / "/usr/bin/killall", "-9", "MobilePhone"});
+    EXPECT_EQ(killall.status, 0) << killall.err;
+    expectExited(nextEvent(), launched->pid, SIGKILL, std::nullopt);
+    if (device.exists(report)) {
+        const auto text = nlohmann::json::parse(device.readFile(report), nullptr, false);
+        EXPECT_NE(text.value("pid", 0L), launched->pid) << "the killed app's report was left behind";
+    }
+    const auto relaunched = nextEvent();
+    expectLaunched(relaunched, 2);
+    ASSERT_TRUE(relaunched && reportOf(relaunched->pid));
 
     ::kill(launcher->pid(), SIGTERM);
-    expectExited(nextEvent(), launched->pid, std::nullopt, 0);
+    expectExited(nextEvent(), relaunched->pid, std::nullopt, 0);
     EXPECT_EQ(launcher->waitForEnd(), 0);
+    EXPECT_FALSE(device.exists(report)) << "an app that ended leaves no report";
 }
 
 TEST_F(Launcher, NoAppOutlivesALauncherThatIsKilled) {

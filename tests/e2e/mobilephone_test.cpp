@@ -36,8 +36,8 @@ TEST(MobilePhoneHost, RefusesBadCommandLinesWithUsage) {
 TEST(MobilePhoneHost, ASessionReportsOnRequestAndSurvivesUnknownCommands) {
     DeviceRoot device;
     device.installHookLibrary();
-    auto result = run({Built::mobilePhone(), "--root", device.path(), "--stdin"}, "report\ndance\nreport\nquit\nreport\n");
-    EXPECT_EQ(result.status, 0);
+    auto result = run({Built::mobilePhone(), "--root", device.path(), "--stdin"}, "report \ndance\n\treport\nquit\nreport\n");
+    EXPECT_EQ(result.status, 1) << "the unknown command fails the session at its end";
     EXPECT_NE(result.err.find("unknown command 'dance'"), std::string::npos) << result.err;
     const auto first = result.out.find('\n');
     ASSERT_NE(first, std::string::npos);
@@ -60,6 +60,7 @@ TEST(MobilePhoneHost, ServingWritesItsReportAndEndsCleanlyOnTerm) {
     ASSERT_TRUE(device.exists(report));
     const std::string text = device.readFile(report);
     EXPECT_EQ(testing_support::jsonField(text, "loaded"), "[\"Corvane.dylib\"]");
+    EXPECT_EQ(testing_support::jsonField(text, "pid"), std::to_string(pid)) << "the report names its writer";
     EXPECT_EQ(text.back(), '\n');
     int status = 0;
     EXPECT_EQ(::waitpid(pid, &status, WNOHANG), 0) << "still serving";
@@ -67,4 +68,5 @@ TEST(MobilePhoneHost, ServingWritesItsReportAndEndsCleanlyOnTerm) {
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(device.exists(report)) << "an app asked to end takes its report with it";
 }

@@ -150,12 +150,14 @@ TEST(SettingsApp, TheHookLibraryReadsWhatThePaneStored) {
         << "clear background, cyan text";
 }
 
-TEST(SettingsApp, AStoredChangeEndsTheRunningPhoneApp) {
+TEST(SettingsApp, AStoredChangeEndsAPhoneAppStartedByHand) {
     SettingsDevice device;
     const std::string root = device.root().path();
     const pid_t phone = ::fork();
     if (phone == 0) {
-        ::setenv("SIMULATOR_ROOT", root.c_str(), 1);
+        // Started by hand, by someone who never heard of SIMULATOR_ROOT: --root alone must make it
+        // a process of the device.
+        ::unsetenv("SIMULATOR_ROOT");
         const std::string program = Built::mobilePhone();
         ::execl(program.c_str(), program.c_str(), "--root", root.c_str(), "--serve", static_cast<char*>(nullptr));
         ::_exit(127);

@@ -1,11 +1,11 @@
-#include "ProcFiles.h"
+#include "device/ProcFiles.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-namespace killall {
+namespace device_host {
 
 std::optional<std::string> readProcFile(const std::string& path, size_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -28,4 +28,4 @@ std::optional<std::string> readProcFile(const std::string& path, size_t limit) {
 
 std::string procPath(pid_t pid, const char* entry) { return "/proc/" + std::to_string(pid) + "/" + entry; }
 
-}  // namespace killall
+}  // namespace device_host

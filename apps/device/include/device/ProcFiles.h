@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-namespace killall {
+namespace device_host {
 
 // The whole file, or nothing when it cannot be opened or read. Stops at `limit` bytes.
 std::optional<std::string> readProcFile(const std::string& path, size_t limit = 1 << 20);
 std::string procPath(pid_t pid, const char* entry);
 
-}  // namespace killall
+}  // namespace device_host
