@@ -15,8 +15,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "mobilesubstrate, preferenceloader")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Brannoc Vesk <support@qelmor.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Restyles the Phone app's dialer")
+# The extended description under the synopsis above; every line within 80 columns, as dpkg and
+# package lists show them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Clear number display and keypad, status bar colours, a custom call button colour,\nblack tab buttons and a hidden Voicemail tab, chosen in Settings.")
+  "Clear number display and keypad, status bar colours, a custom call button\ncolour, black tab buttons and a hidden Voicemail tab, chosen in Settings.")
+# Binaries ship as tweaks ship them: stripped, and executable (mode 0755).
+set(CPACK_STRIP_FILES ON)
 # CPack knows no Name or Author field; the package is finished with them after it is built.
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/AddTweakFields.cmake)
 set(CPACK_ADD_TWEAK_FIELDS "Name: Corvane;Author: Brannoc Vesk <support@qelmor.com>")
