@@ -103,3 +103,26 @@ TEST_F(PagePicture, TheHeartStandsAtTheRightEdgeAndASheetHidesTheBarTitle) {
     EXPECT_EQ(pixelsNear(shared, 110, 24, 100, 36, dimmed), 200 * 72) << "no centred title";
     EXPECT_GT(pixelsNear(shared, 8, 74, 304, 206, {250, 250, 250, 255}), 20000) << "the sheet's card";
 }
+
+TEST_F(PagePicture, ALongLabelEndsBeforeTheValueItSharesItsRowWith) {
+    const std::string table = "/Library/PreferenceBundles/Corvane.bundle/fr.lproj/Localizable.strings";
+    device.root().writeFile(table, R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict>
+<key>Background Colour</key><string>Couleur de l'arrière-plan de la barre</string>
+<key>Clear</key><string>Transparente</string>
+</dict></plist>)");
+    device.setLanguages({"fr"});
+    auto picture = rendered("open Corvane; tap Settings");
+    // The status bar's background colour row, 469 to 513 points down: the label's black ink must
+    // end left of the value's grey ink.
+    int labelEnd = -1, valueStart = 1 << 20;
+    for (int px = 30; px < 580; ++px)
+        for (int py = 960; py < 1006; ++py) {
+            const Pixel p = picture->pixel(px, py);
+            if (p[0] < 60) labelEnd = std::max(labelEnd, px);
+            if (near(p, {142, 142, 147, 255}) && p[2] > p[0] + 3) valueStart = std::min(valueStart, px);
+        }
+    EXPECT_GT(labelEnd, 300) << "the label is drawn";
+    EXPECT_LT(valueStart, 580) << "the value is drawn";
+    EXPECT_LT(labelEnd + 8, valueStart) << "label and value apart";
+}
