@@ -354,18 +354,23 @@ bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std:
     if (!doc.open(bytes) || !walk(doc, doc.top(), bytes.size(), check)) return false;
     const auto top = doc.object(doc.top());
     if (top->kind != Kind::Dictionary) return false;
+    // Where each key was found last, then one value made per key: a key repeated many times over a
+    // large value must not make that value many times.
     const size_t n = top->count / 2;
+    constexpr size_t kNowhere = ~size_t{0};
+    std::vector<size_t> found(keys.size(), kNowhere);
+    for (size_t i = 0; i < n; ++i) {
+        const Object key = *doc.object(*doc.reference(top->payload, i));
+        for (size_t k = 0; k < keys.size(); ++k)
+            if (keyEquals(key, keys[k])) found[k] = *doc.reference(top->payload, n + i);  // the last one wins
+    }
     for (size_t k = 0; k < keys.size(); ++k) {
-        std::optional<size_t> found;
-        for (size_t i = 0; i < n; ++i)
-            if (keyEquals(*doc.object(*doc.reference(top->payload, i)), keys[k])) found = i;  // the last one wins
-        if (!found) {
+        if (found[k] == kNowhere) {
             values[k] = nullptr;
             continue;
         }
-        const size_t index = *doc.reference(top->payload, n + *found);
-        const auto value = doc.object(index);
-        values[k] = isContainer(value->kind) ? build(doc, index, bytes.size()) : makeScalar(*value);
+        const Object value = *doc.object(found[k]);
+        values[k] = isContainer(value.kind) ? build(doc, found[k], bytes.size()) : makeScalar(value);
     }
     return true;
 }

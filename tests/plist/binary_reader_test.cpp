@@ -155,6 +155,17 @@ TEST(BinaryReader, SharedObjectsAreReadOnceAndShared) {
     for (size_t i = 0; i < 20000; ++i) members.push_back(keys.add(keys.dict({key}, {key})));
     keys.set(top, keys.array(members));
     EXPECT_EQ(plist::parse(keys.bytes(top)), nullptr);
+
+    // One key given 20,000 times over a 20,000-member array: the lookup makes the array once.
+    BinaryBuilder repeated(2);
+    const size_t dict = repeated.add(""), k = repeated.add(repeated.ascii("k")), big = repeated.add("");
+    const size_t member = repeated.add("\x09");
+    repeated.set(big, repeated.array(std::vector<size_t>(20000, member)));
+    repeated.set(dict, repeated.dict(std::vector<size_t>(20000, k), std::vector<size_t>(20000, big)));
+    Ref<NSObject> value;
+    const std::string_view wanted = "k";
+    ASSERT_TRUE(plist::dictionaryValues(repeated.bytes(dict), {&wanted, 1}, {&value, 1}));
+    EXPECT_EQ(objc_cast<NSArray>(value.get())->count(), 20000u);
 }
 
 TEST(BinaryReader, AKeyGivenTwiceMeansItsLastValue) {
