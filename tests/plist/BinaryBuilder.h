@@ -55,7 +55,7 @@ public:
 private:
     static std::string big(uint64_t v, size_t n) {
         std::string out;
-        for (size_t i = n; i-- > 0;) out += static_cast<char>(v >> (8 * i));
+        for (size_t i = n; i-- > 0;) out += static_cast<char>(i < 8 ? v >> (8 * i) : 0);
         return out;
     }
     static std::string marker(unsigned kind, size_t count) {
