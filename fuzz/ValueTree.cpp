@@ -165,13 +165,14 @@ bool sameTree(const NSObject* a, const NSObject* b, Written encoding) {
     if (auto* x = objc_cast<NSDictionary>(a)) {
         auto* y = objc_cast<NSDictionary>(b);
         if (!y) return false;
-        // Keys that differ only in their line ends are one key to XML: only their number is judged.
+        // Keys that differ only in their line ends may be one key to XML: where a carriage return is
+        // among the keys, those with line ends are judged only by number.
+        auto hasLineEnd = [](const std::string& key) { return key.find_first_of("\r\n") != std::string::npos; };
         const bool lineEnds = encoding == Written::XML &&
                               std::any_of(x->begin(), x->end(), [](const auto& e) { return e.first.find('\r') != std::string::npos; });
         if (lineEnds ? y->count() > x->count() : y->count() != x->count()) return false;
         for (const auto& [key, value] : *x)
-            if ((!lineEnds || key.find('\r') == std::string::npos) && !sameTree(value, y->objectForKey(key), encoding))
-                return false;
+            if ((!lineEnds || !hasLineEnd(key)) && !sameTree(value, y->objectForKey(key), encoding)) return false;
         return true;
     }
     return false;
