@@ -93,3 +93,5 @@ summary
 echo
 echo "Pictures: $out/dialer-before.png"
 echo "          $out/dialer-after.png"
+echo
+echo "The device in a browser: bash scripts/simulator.sh"

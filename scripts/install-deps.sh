@@ -5,6 +5,7 @@ packages=(build-essential cmake ninja-build pkg-config libplist-dev libpugixml-d
           libbenchmark-dev nlohmann-json3-dev fontconfig fonts-dejavu-core dpkg-dev procps)
 packages+=(clang-14 libclang-rt-14-dev)  # the fuzz targets
 packages+=(libpango1.0-dev fonts-roboto-unhinted)  # text in the pictures: Pango, and a family with Light and Thin faces
+packages+=(libcpp-httplib-dev chromium chromium-driver python3-selenium)  # the device page and its browser test
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

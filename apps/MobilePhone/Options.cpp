@@ -13,7 +13,7 @@ const cli::Program& program() {
         .options = {cli::rootOption(),
                     {"report", "", "print the dialer's report as one JSON line and exit"},
                     {"stdin", "", "read commands (report, quit) from standard input"},
-                    {"serve", "", "write the report to the device and stay running until signalled"},
+                    {"serve", "", "write the report and the dialer's picture to the device; run until signalled"},
                     {"render", "FILE.png", "draw the dialer as the hooks leave it into a PNG file"}},
     };
     return program;

@@ -23,6 +23,8 @@ namespace {
 
 constexpr const char* kBundleIdentifier = "com.apple.mobilephone";
 constexpr const char* kReportPath = device_host::kPhoneReportPath;
+// The serving app's dialer as drawn, written after the report so a watcher of this file finds both.
+constexpr const char* kPicturePath = "/var/mobile/Library/MobilePhone/dialer.png";
 
 // Commands are read without their outer blanks; an unknown one is named and skipped, and makes the
 // session end with status 1 so a script sees it.
@@ -45,8 +47,7 @@ int runSession(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
 }
 
 // Written beside the target and renamed over it, so a reader never sees half a picture.
-int render(phone::Dialer& dialer, const std::string& file) {
-    dialer.build();
+int writePicture(const phone::Dialer& dialer, const std::string& file) {
     Ref<UIImage> picture = phone::drawDialer(dialer);
     const std::string temporary = file + ".partial";
     if (!picture || !picture->CGImage()->writePNG(temporary) || ::rename(temporary.c_str(), file.c_str()) != 0) {
@@ -55,6 +56,11 @@ int render(phone::Dialer& dialer, const std::string& file) {
         return 1;
     }
     return 0;
+}
+
+int render(phone::Dialer& dialer, const std::string& file) {
+    dialer.build();
+    return writePicture(dialer, file);
 }
 
 int serve(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
@@ -68,6 +74,8 @@ int serve(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
         std::fprintf(stderr, "MobilePhone: cannot write %s\n", device::resolve(kReportPath).c_str());
         return 1;
     }
+    // A picture that cannot be written is said on standard error; the app serves on without it.
+    writePicture(dialer, device::resolve(kPicturePath));
     int signal = 0;
     sigwait(&stop, &signal);
     // Asked to end: the report no longer describes a running app. (Killed, the launcher clears it.)

@@ -9,11 +9,14 @@ namespace {
 const cli::Program& program() {
     static const cli::Program program{
         .name = "Preferences",
-        .synopsis = "--root DIR [-c \"CMD; CMD; ...\"]",
+        .synopsis = "--root DIR [-c \"CMD; CMD; ...\" | --stdin]",
         .summary = "The Settings app of a simulated device: opens its panes and runs commands on them,\n"
                    "printing every side effect as one JSON line.",
-        .options = {cli::rootOption(), {"commands", "\"CMD; CMD\"", "run these commands instead of reading standard input", 'c'}},
-        .details = commandHelp(),
+        .options = {cli::rootOption(),
+                    {"commands", "\"CMD; CMD\"", "run these commands instead of reading standard input", 'c'},
+                    {"stdin", "", "for a driving program: close what each command printed with a done line"}},
+        .details = commandHelp() +
+                   "with --stdin, each command's output ends with {\"done\":true} or {\"done\":false,\"problem\":\"...\"}\n",
     };
     return program;
 }
@@ -27,7 +30,12 @@ std::optional<Options> readOptions(int argc, char** argv, int& status) {
         status = cli::usageError(program(), *problem);
         return std::nullopt;
     }
-    return Options{*arguments->value("root"), arguments->value("commands")};
+    Options options{*arguments->value("root"), arguments->value("commands"), arguments->has("stdin")};
+    if (options.commands && options.answerEachCommand) {
+        status = cli::usageError(program(), "-c and --stdin exclude each other");
+        return std::nullopt;
+    }
+    return options;
 }
 
 int usageError(const std::string& problem) { return cli::usageError(program(), problem); }

@@ -1,5 +1,5 @@
 #pragma once
-// The host's command line: Preferences --root DIR [-c "CMD; CMD; ..."].
+// The host's command line: Preferences --root DIR [-c "CMD; CMD; ..." | --stdin].
 
 #include <optional>
 #include <string>
@@ -9,6 +9,7 @@ namespace settings {
 struct Options {
     std::string root;                    // the device root, an existing directory
     std::optional<std::string> commands;  // -c; standard input when absent
+    bool answerEachCommand = false;       // --stdin: a closing line after every command
 };
 
 // The options to run with; nothing when the program is done (help, version or a usage error,

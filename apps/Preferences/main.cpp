@@ -9,6 +9,7 @@
 #include "Command.h"
 #include "DeviceEnvironment.h"
 #include "Events.h"
+#include "Foundation/JSON.h"
 #include "LoaderEntries.h"
 #include "Options.h"
 #include "Session.h"
@@ -17,8 +18,9 @@
 
 namespace {
 
-// Runs one command text; false when it failed (the problem is on standard error).
-bool runCommand(settings::Session& session, const std::string& text) {
+// Runs one command text; false when it failed (the problem is on standard error, or on the closing
+// line when each command is answered).
+bool runCommand(settings::Session& session, const std::string& text, bool answer = false) {
     void* pool = objc_autoreleasePoolPush();
     auto parsed = settings::parseCommand(text);
     std::optional<std::string> problem;
@@ -29,7 +31,16 @@ bool runCommand(settings::Session& session, const std::string& text) {
     // A value the store refused fails the command that asked for it, even when the tap itself worked.
     if (auto refused = settings::takeRefusal()) problem = "the store refused the value: " + *refused;
     objc_autoreleasePoolPop(pool);
-    if (problem) std::fprintf(stderr, "Preferences: %s: %s\n", std::string(settings::trimmed(text)).c_str(), problem->c_str());
+    if (answer) {
+        // A driving program reads up to this line, so it knows the command's events are all out.
+        json::Writer done;
+        done.beginObject().key("done").boolean(!problem);
+        if (problem) done.key("problem").string(*problem);
+        std::printf("%s\n", done.endObject().str().c_str());
+        std::fflush(stdout);
+    } else if (problem) {
+        std::fprintf(stderr, "Preferences: %s: %s\n", std::string(settings::trimmed(text)).c_str(), problem->c_str());
+    }
     return !problem;
 }
 
@@ -56,7 +67,7 @@ int main(int argc, char** argv) {
     } else {
         std::string line;
         while (std::getline(std::cin, line))
-            if (!settings::trimmed(line).empty()) failed |= !runCommand(session, line);
+            if (!settings::trimmed(line).empty()) failed |= !runCommand(session, line, options->answerEachCommand);
     }
     objc_autoreleasePoolPop(pool);
     return failed ? 1 : 0;

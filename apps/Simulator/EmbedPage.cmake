@@ -1,0 +1,15 @@
+# Writes OUTPUT, a C++ source holding the files FILES (paths separated by "|") as byte strings, so
+# the program carries its page and never reads it from disk. Run with cmake -P.
+string(REPLACE "|" ";" files "${FILES}")
+set(entries "")
+foreach(file IN LISTS files)
+  get_filename_component(name "${file}" NAME)
+  file(READ "${file}" hex HEX)
+  string(REGEX REPLACE "(..)" "\\\\x\\1" escaped "${hex}")
+  string(LENGTH "${hex}" hexLength)
+  math(EXPR length "${hexLength} / 2")
+  string(APPEND entries "    {\"${name}\", std::string_view(\"${escaped}\", ${length})},\n")
+endforeach()
+file(WRITE "${OUTPUT}.new" "// Generated from the page's files at build time.\n#include \"PageFiles.h\"\n\nnamespace simulator {\n\nconst std::vector<PageFile>& embeddedPageFiles() {\n  static const std::vector<PageFile> files = {\n${entries}  };\n  return files;\n}\n\n}  // namespace simulator\n")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")

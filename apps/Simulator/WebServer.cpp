@@ -1,0 +1,145 @@
+#include "WebServer.h"
+
+#include <httplib.h>
+
+#include <nlohmann/json.hpp>
+
+#include "EventStream.h"
+#include "PageFiles.h"
+#include "RequestGuard.h"
+#include "TouchRequest.h"
+
+namespace simulator {
+namespace {
+
+constexpr auto kStreamPatience = std::chrono::seconds(10);  // between keep-alive comments
+
+std::optional<std::string> header(const httplib::Request& request, const char* name) {
+    if (!request.has_header(name)) return std::nullopt;
+    return request.get_header_value(name);
+}
+
+void refuse(httplib::Response& response, int status, const std::string& message) {
+    response.status = status;
+    response.set_content(message + "\n", "text/plain; charset=utf-8");
+}
+
+void servePicture(httplib::Response& response, const Picture& picture) {
+    if (!picture.png) return refuse(response, 503, "no picture yet: the app has not drawn its screen");
+    response.set_content(*picture.png, "image/png");
+}
+
+bool isJSON(const httplib::Request& request) {
+    const std::string type = request.get_header_value("Content-Type");
+    return type == "application/json" || type.starts_with("application/json;");
+}
+
+}  // namespace
+
+WebServer::WebServer(ListenAddress address, DeviceFeed& feed, SettingsSession& settings)
+    : address_(std::move(address)), feed_(feed), settings_(settings), server_(std::make_unique<httplib::Server>()) {
+    route();
+}
+
+WebServer::~WebServer() = default;
+
+std::optional<std::string> WebServer::bind() {
+    if (address_.ipv6) server_->set_address_family(AF_INET6);
+    port_ = address_.port == 0 ? server_->bind_to_any_port(address_.host)
+                               : (server_->bind_to_port(address_.host, address_.port) ? address_.port : -1);
+    if (port_ <= 0) return "cannot listen on " + address_.authority(address_.port);
+    return std::nullopt;
+}
+
+std::string WebServer::url() const { return "http://" + address_.authority(port_) + "/"; }
+
+void WebServer::serve() { server_->listen_after_bind(); }
+
+void WebServer::stop() {
+    feed_.close();  // ends the event streams, which hold workers of the server
+    server_->stop();
+}
+
+void WebServer::route() {
+    httplib::Server& server = *server_;
+    // Enough workers for the streams and the requests beside them; a stalled client holds one
+    // worker for at most the timeouts below, never the device.
+    server.new_task_queue = [] { return new httplib::ThreadPool(kMostStreams + 8); };
+    server.set_read_timeout(5, 0);
+    server.set_write_timeout(5, 0);
+    server.set_keep_alive_timeout(2);
+    server.set_payload_max_length(kLargestBody);
+    server.set_default_headers({
+        {"Cache-Control", "no-store"},
+        {"X-Content-Type-Options", "nosniff"},
+        {"Content-Security-Policy", "default-src 'self'; frame-ancestors 'none'; form-action 'none'"},
+        {"X-Frame-Options", "DENY"},
+        {"Referrer-Policy", "no-referrer"},
+    });
+
+    server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+        const RequestFacts facts{request.method, request.path, header(request, "Host"), header(request, "Origin"),
+                                 header(request, "Sec-Fetch-Site")};
+        if (auto refusal = refuseRequest(facts, address_.authority(port_))) {
+            refuse(response, refusal->status, refusal->message);
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    server.set_error_handler([](const httplib::Request&, httplib::Response& response) {
+        if (!response.body.empty()) return;
+        refuse(response, response.status, response.status == 404   ? "no such page"
+                                          : response.status == 413 ? "the request body is too large"
+                                                                   : "the request is malformed");
+    });
+    server.set_exception_handler([](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
+        refuse(response, 500, "the device could not answer this request");
+    });
+
+    server.Get(R"(/|/[A-Za-z0-9_-]+\.(html|css|js))", [](const httplib::Request& request, httplib::Response& response) {
+        const auto file = pageFileAt(request.path);
+        if (!file) return refuse(response, 404, "no such page");
+        response.set_content(std::string(file->bytes), file->contentType);
+    });
+    server.Get("/dialer.png", [this](const httplib::Request&, httplib::Response& response) {
+        servePicture(response, feed_.dialer());
+    });
+    server.Get("/settings.png", [this](const httplib::Request&, httplib::Response& response) {
+        servePicture(response, feed_.settings());
+    });
+    server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
+        if (++streams_ > kMostStreams) {
+            --streams_;
+            return refuse(response, 503, "too many event streams are open");
+        }
+        auto cursor = std::make_shared<FeedCursor>();
+        response.set_chunked_content_provider(
+            "text/event-stream",
+            [this, cursor](size_t, httplib::DataSink& sink) {
+                const FeedUpdate update = feed_.next(*cursor, kStreamPatience);
+                if (update.closed) return false;
+                const std::string messages = eventsForUpdate(update, feed_);
+                const std::string_view out = messages.empty() ? kKeepAlive : std::string_view(messages);
+                return sink.write(out.data(), out.size());
+            },
+            [this](bool) { --streams_; });
+    });
+    server.Post("/touch", [this](const httplib::Request& request, httplib::Response& response) {
+        if (!isJSON(request)) return refuse(response, 415, "a click is sent as application/json");
+        const auto parsed = parseTouchBody(request.body, feed_.settings().heightInPoints);
+        if (const auto* problem = std::get_if<std::string>(&parsed)) return refuse(response, 400, *problem);
+        const auto answer = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
+        if (!answer) return refuse(response, 503, "the Settings app did not answer; a new one is starting");
+        nlohmann::json events = nlohmann::json::array();
+        for (const std::string& line : answer->events) {
+            auto event = nlohmann::json::parse(line, nullptr, false);
+            events.push_back(event.is_discarded() ? nlohmann::json(line) : std::move(event));
+        }
+        nlohmann::json body = {{"done", answer->done}, {"events", events}, {"settings", feed_.settings().version}};
+        if (!answer->done) body["problem"] = answer->problem;
+        // Text from the device that is not UTF-8 is replaced, so the answer is always valid JSON.
+        response.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "application/json");
+    });
+}
+
+}  // namespace simulator

@@ -1,0 +1,46 @@
+#pragma once
+// The device page's HTTP server: the page's files, the pictures of both screens, the live event
+// stream, and clicks on the Settings screen. Every request passes the request guard first.
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "DeviceFeed.h"
+#include "ListenAddress.h"
+#include "SettingsSession.h"
+
+namespace httplib {
+class Server;
+}
+
+namespace simulator {
+
+class WebServer {
+public:
+    WebServer(ListenAddress address, DeviceFeed& feed, SettingsSession& settings);
+    ~WebServer();
+
+    // Binds the address (port 0 takes a free one); the problem when it cannot.
+    std::optional<std::string> bind();
+    std::string url() const;  // "http://127.0.0.1:PORT/"
+    // Serves until stop() is called from another thread.
+    void serve();
+    void stop();
+
+    static constexpr int kMostStreams = 8;       // event streams open at once
+    static constexpr size_t kLargestBody = 1024;  // a click is a few bytes
+
+private:
+    void route();
+
+    ListenAddress address_;
+    int port_ = 0;
+    DeviceFeed& feed_;
+    SettingsSession& settings_;
+    std::unique_ptr<httplib::Server> server_;
+    std::atomic<int> streams_{0};
+};
+
+}  // namespace simulator
