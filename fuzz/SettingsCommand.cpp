@@ -25,6 +25,7 @@ const char* word(Verb verb) {
         case Verb::Show: return "show";
         case Verb::Render: return "render";
         case Verb::Touch: return "touch";
+        case Verb::Targets: return "targets";
     }
     return "";
 }

@@ -28,6 +28,7 @@ constexpr VerbSpelling kVerbs[] = {
     {"show", Verb::Show, false, "", "print the screen as one line of JSON: every row with its number and texts"},
     {"render", Verb::Render, true, "FILE.png", "draw the screen into a PNG file"},
     {"touch", Verb::Touch, true, "X Y", "do what a finger does at point X,Y (in points) of the rendered picture"},
+    {"targets", Verb::Targets, false, "", "print the places of the rendered picture that answer a finger, as JSON"},
 };
 
 bool isMailResult(std::string_view word) {

@@ -9,7 +9,7 @@
 
 namespace settings {
 
-enum class Verb { Open, Tap, Set, Back, Heart, Mail, Show, Render, Touch };
+enum class Verb { Open, Tap, Set, Back, Heart, Mail, Show, Render, Touch, Targets };
 
 struct Command {
     Verb verb = Verb::Show;

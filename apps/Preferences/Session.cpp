@@ -50,6 +50,7 @@ std::optional<std::string> Session::execute(const Command& command) {
             case Verb::Show: return show();
             case Verb::Render: return render(command.argument);
             case Verb::Touch: return touch(command.argument);
+            case Verb::Targets: return targets();
         }
     } catch (const std::exception& raised) {
         return std::string("the page raised an exception: ") + raised.what();

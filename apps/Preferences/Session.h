@@ -43,6 +43,8 @@ private:
     std::optional<std::string> render(const std::string& file);
     // What a finger does at a point of the whole-page picture ("X Y" in points).
     std::optional<std::string> touch(const std::string& where);
+    // Prints where the places that answer a finger are, with what they show.
+    std::optional<std::string> targets();
     // Why the top page cannot be touched while something covers it; nothing when nothing does.
     std::optional<std::string> coveredProblem() const;
 
