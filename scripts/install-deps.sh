@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Debian packages the build, the tests and the demo need.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config libplist-dev libpugixml-dev libcairo2-dev libgtest-dev libgmock-dev
+packages=(build-essential cmake ninja-build pkg-config libplist-dev libpugixml-dev libcairo2-dev libpng-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev fontconfig fonts-dejavu-core dpkg-dev procps)
 packages+=(clang-14 libclang-rt-14-dev)  # the fuzz targets
 packages+=(libpango1.0-dev fonts-roboto-unhinted)  # text in the pictures: Pango, and a family with Light and Thin faces

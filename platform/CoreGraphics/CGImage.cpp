@@ -2,6 +2,8 @@
 
 #include <cairo.h>
 
+#include "PNGWriter.h"
+
 OBJC_IMPLEMENTATION(CGImage)
 
 CGImage::CGImage(cairo_surface_t* surface) : surface_(surface) {}
@@ -38,10 +40,7 @@ Ref<CGImage> CGImage::create(int width, int height) {
     return make<CGImage>(s);
 }
 
-bool CGImage::writePNG(const std::string& path) const {
-    cairo_surface_flush(surface_);
-    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
-}
+bool CGImage::writePNG(const std::string& path) const { return coregraphics::writeFastPNG(surface_, path); }
 
 int CGImage::width() const { return cairo_image_surface_get_width(surface_); }
 int CGImage::height() const { return cairo_image_surface_get_height(surface_); }

@@ -1,9 +1,11 @@
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "CoreGraphics/CGImage.h"
 #include "DeviceRoot.h"
 #include "UIKit/UIFont.h"
 #include "UIKit/UIGraphics.h"
@@ -76,4 +78,37 @@ TEST(UIFont, KnowsTheHelveticaFamiliesByBothNamesAndNothingElse) {
     EXPECT_TRUE(UIFont::fontWithName("HelveticaNeue-UltraLight", 10));
     EXPECT_EQ(UIFont::fontWithName("Comic Sans", 12), nullptr);
     EXPECT_EQ(UIFont::fontWithName("helveticaneue", 12), nullptr);
+}
+
+TEST(CGImage, PNGFilesKeepEveryPixelOpaqueOrTranslucent) {
+    testing_support::DeviceRoot dir;
+    auto image = CGImage::create(3, 2);
+    ASSERT_TRUE(image);
+    auto* words = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(image->surface()));
+    const int stride = cairo_image_surface_get_stride(image->surface()) / 4;
+    // Premultiplied: half-transparent red, clear, opaque blue-green; a quarter-opaque grey below.
+    words[0] = 0x80800000, words[1] = 0x00000000, words[2] = 0xff00c080;
+    words[stride] = 0x40202020, words[stride + 1] = 0xffffffff, words[stride + 2] = 0xff010203;
+    cairo_surface_mark_dirty(image->surface());
+    ASSERT_TRUE(image->writePNG(dir.path() + "/mixed.png"));
+    const auto back = CGImage::createFromPNG(dir.path() + "/mixed.png");
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->width(), 3);
+    ASSERT_EQ(back->height(), 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(back->pixel(x, y), image->pixel(x, y)) << x << "," << y;
+
+    // All opaque: written without an alpha channel, read back the same.
+    words[0] = 0xff102030, words[1] = 0xff000000, words[stride] = 0xff405060;
+    cairo_surface_mark_dirty(image->surface());
+    ASSERT_TRUE(image->writePNG(dir.path() + "/opaque.png"));
+    std::ifstream file(dir.path() + "/opaque.png", std::ios::binary);
+    char header[26] = {};
+    file.read(header, sizeof header);
+    EXPECT_EQ(header[25], 2) << "colour type RGB";
+    const auto opaque = CGImage::createFromPNG(dir.path() + "/opaque.png");
+    ASSERT_TRUE(opaque);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(opaque->rawPixel(x, y), image->rawPixel(x, y)) << x << "," << y;
+    EXPECT_FALSE(image->writePNG(dir.path() + "/missing/dir/x.png"));
 }
