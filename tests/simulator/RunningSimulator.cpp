@@ -18,9 +18,13 @@
 namespace fs = std::filesystem;
 using testing_support::Built;
 
+void stageDevice(const testing_support::DeviceRoot& root) {
+    fs::copy(Built::deviceFiles(), root.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    root.copyFile(Built::binDirectory() + "/killall", "/usr/bin/killall");
+}
+
 RunningSimulator::RunningSimulator() {
-    fs::copy(Built::deviceFiles(), root_.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    root_.copyFile(Built::binDirectory() + "/killall", "/usr/bin/killall");
+    stageDevice(root_);
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) return;
     pid_ = ::fork();

@@ -19,6 +19,9 @@
 using std::chrono::milliseconds;
 inline constexpr milliseconds kPatience{30000};  // generous: the machine may be busy
 
+// Puts the build's staged device files (the product) and the device's killall into `root`.
+void stageDevice(const testing_support::DeviceRoot& root);
+
 class RunningSimulator {
 public:
     RunningSimulator();

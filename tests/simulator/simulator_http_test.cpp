@@ -210,3 +210,25 @@ TEST(SimulatorHttp, CommandLine) {
         EXPECT_EQ(result.out, "");
     }
 }
+
+TEST(SimulatorHttp, TheSettingsAppClosesEveryCommandsOutputWhenDriven) {
+    testing_support::DeviceRoot root;
+    stageDevice(root);
+    const std::string app = testing_support::Built::binDirectory() + "/Preferences";
+    const auto result = testing_support::run({app, "--root", root.path(), "--stdin"},
+                                             "open Corvane\ndance\ntargets\ntouch 1 2 3\n");
+    EXPECT_EQ(result.status, 1) << "a command failed";
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = result.out.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(result.out.substr(at, end - at));
+    ASSERT_EQ(lines.size(), 5u) << result.out;
+    EXPECT_EQ(lines[0], R"({"done":true})");
+    EXPECT_TRUE(lines[1].starts_with(R"({"done":false,"problem":"unknown command 'dance')")) << lines[1];
+    EXPECT_NE(lines[2].find(R"("label":"Settings")"), std::string::npos) << lines[2];
+    EXPECT_EQ(lines[3], R"({"done":true})");
+    EXPECT_TRUE(lines[4].starts_with(R"({"done":false,"problem":)")) << lines[4];
+    EXPECT_EQ(result.err.find("dance"), std::string::npos) << "problems go on the done line only";
+
+    const auto both = testing_support::run({app, "--root", root.path(), "--stdin", "-c", "show"});
+    EXPECT_EQ(both.status, 2);
+}

@@ -137,7 +137,13 @@ async function touch(clientX, clientY) {
 
 settingsPage.addEventListener('click', event => {
   event.preventDefault();
-  touch(event.clientX, event.clientY);
+  // A named place activated from the keyboard is touched at its centre.
+  if (event.detail === 0 && event.target instanceof HTMLButtonElement) {
+    const box = event.target.getBoundingClientRect();
+    touch(box.left + box.width / 2, box.top + box.height / 2);
+  } else {
+    touch(event.clientX, event.clientY);
+  }
 });
 
 function listen() {
@@ -150,7 +156,8 @@ function listen() {
     showSettings(picture.version, picture.height);
     if ('targets' in picture) showTargets(picture.targets);
   });
-  stream.addEventListener('open', () => { statusLine.textContent = ''; });
+  // Every (re)opened stream starts with the device's recent lines again.
+  stream.addEventListener('open', () => { statusLine.textContent = ''; eventList.replaceChildren(); });
   stream.addEventListener('error', () => { statusLine.textContent = 'Waiting for the device…'; });
 }
 
