@@ -76,11 +76,16 @@ def target(browser, label, kinds=("switch", "row", "back")):
 
 def click(browser, label, kinds=("switch", "row", "back")):
     """Scrolls the Settings screen to the place and clicks it, as a person would."""
-    version = browser.find_element(By.ID, "settings-page").get_attribute("data-version")
-    button = wait_for(browser, f'"{label}" on the Settings screen', lambda: target(browser, label, kinds))
-    browser.execute_script("arguments[0].scrollIntoView({block: 'center'})", button)
-    button.click()
-    return version
+    for _ in range(5):
+        version = browser.find_element(By.ID, "settings-page").get_attribute("data-version")
+        button = wait_for(browser, f'"{label}" on the Settings screen', lambda: target(browser, label, kinds))
+        try:
+            browser.execute_script("arguments[0].scrollIntoView({block: 'center'})", button)
+            button.click()
+            return version
+        except StaleElementReferenceException:
+            continue  # the screen was drawn again in between: find the place anew
+    fail(f'"{label}" kept moving on the Settings screen')
 
 
 def wait_for_new_screen(browser, version):
@@ -105,9 +110,10 @@ def tab_bar_pixels(browser):
 def flip_and_measure(browser, label):
     """Clicks a switch that restarts the Phone app; the browser's figure for the new dialer, in ms."""
     browser.execute_script("const f = document.getElementById('tap-ms'); delete f.dataset.ms;")
-    click(browser, label, ("switch", "row"))
+    version = click(browser, label, ("switch", "row"))
     figure = wait_for(browser, "the new dialer on the Phone screen",
                       lambda: browser.find_element(By.ID, "tap-ms").get_attribute("data-ms"))
+    wait_for_new_screen(browser, version)
     return int(figure)
 
 
