@@ -57,8 +57,9 @@ def start_browser(profile):
 
 def wait_for(browser, what, condition):
     try:
-        # The page swaps whole pictures in, so an element read a moment ago may be gone.
-        return WebDriverWait(browser, PATIENCE, poll_frequency=0.02,
+        # The page swaps whole pictures in, so an element read a moment ago may be gone. The page
+        # measures its own figure; polling gently leaves the processor to the device meanwhile.
+        return WebDriverWait(browser, PATIENCE, poll_frequency=0.25,
                              ignored_exceptions=[StaleElementReferenceException]).until(lambda _: condition())
     except Exception as error:
         fail(f"waited {PATIENCE} s for {what}: {type(error).__name__} {error}; "
