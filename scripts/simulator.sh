@@ -20,4 +20,12 @@ fi
 cmake --install build --component device --prefix "$root" >/dev/null
 cmake --install build --component system --prefix "$root" >/dev/null
 echo "Device root: $root (Ctrl-C ends the device)"
-build/bin/Simulator --root "$root" "$@"
+# Ending this script ends the device too, whichever way it is asked to end.
+build/bin/Simulator --root "$root" "$@" &
+simulator=$!
+trap 'kill -TERM "$simulator" 2>/dev/null || true' TERM INT HUP
+status=0
+wait "$simulator" || status=$?
+# A signal cut the first wait short: wait for the Simulator to finish ending the device.
+wait "$simulator" 2>/dev/null || true
+exit "$status"
