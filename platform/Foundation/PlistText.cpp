@@ -1,4 +1,4 @@
-#include "PlistText.h"
+#include "Foundation/PlistText.h"
 
 #include <charconv>
 #include <cmath>

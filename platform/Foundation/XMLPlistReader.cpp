@@ -14,7 +14,7 @@
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "PlistReaders.h"
-#include "PlistText.h"
+#include "Foundation/PlistText.h"
 
 namespace plist::xml {
 namespace {

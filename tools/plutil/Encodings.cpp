@@ -5,18 +5,13 @@
 #include <ctime>
 #include <limits>
 
-#include <nlohmann/json.hpp>
+#include "Foundation/PlistText.h"
 
 namespace plutil {
 namespace {
 
 constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr long long kReferenceDate = 978307200;  // 2001-01-01 00:00:00 UTC in Unix time
-
-int sextet(char c) {
-    const auto at = kAlphabet.find(c);
-    return at == std::string_view::npos ? -1 : static_cast<int>(at);
-}
 
 }  // namespace
 
@@ -32,22 +27,9 @@ std::string base64(std::string_view bytes) {
 }
 
 std::optional<std::string> fromBase64(std::string_view text) {
-    if (text.size() % 4 != 0) return std::nullopt;
-    const size_t padding = text.ends_with("==") ? 2 : text.ends_with('=') ? 1 : 0;
-    std::string bytes;
-    for (size_t i = 0; i < text.size(); i += 4) {
-        unsigned group = 0;
-        const bool last = i + 4 == text.size();
-        for (size_t k = 0; k < 4; ++k) {
-            const bool pad = last && k >= 4 - padding;
-            const int value = pad ? 0 : sextet(text[i + k]);
-            if (value < 0) return std::nullopt;
-            group = group << 6 | static_cast<unsigned>(value);
-        }
-        const size_t n = last ? 3 - padding : 3;
-        for (size_t k = 0; k < n; ++k) bytes += static_cast<char>(group >> (16 - 8 * k) & 0xFF);
-    }
-    return bytes;
+    // Typed by a person on one line: whole padded groups, no whitespace.
+    if (text.size() % 4 != 0 || text.find_first_of(" \t\r\n") != std::string_view::npos) return std::nullopt;
+    return plist::text::parseBase64(text);
 }
 
 std::optional<std::string> isoDate(double sinceReferenceDate) {
@@ -63,37 +45,12 @@ std::optional<std::string> isoDate(double sinceReferenceDate) {
 }
 
 std::optional<double> fromIsoDate(std::string_view text) {
-    if (text.size() != 20) return std::nullopt;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char expected = i == 4 || i == 7 ? '-' : i == 10 ? 'T' : i == 13 || i == 16 ? ':' : i == 19 ? 'Z' : '0';
-        if (expected == '0' ? (c < '0' || c > '9') : c != expected) return std::nullopt;
-    }
-    const auto number = [&](size_t at, size_t length) { return std::stoi(std::string(text.substr(at, length))); };
-    std::tm parts{};
-    parts.tm_year = number(0, 4) - 1900;
-    parts.tm_mon = number(5, 2) - 1;
-    parts.tm_mday = number(8, 2);
-    parts.tm_hour = number(11, 2);
-    parts.tm_min = number(14, 2);
-    parts.tm_sec = number(17, 2);
-    const std::tm asGiven = parts;
-    const long long seconds = static_cast<long long>(::timegm(&parts)) - kReferenceDate;
-    // timegm carries 31 April into May: a date that moved was never a date.
-    if (parts.tm_mday != asGiven.tm_mday || parts.tm_mon != asGiven.tm_mon || parts.tm_hour != asGiven.tm_hour ||
-        parts.tm_min != asGiven.tm_min || parts.tm_sec != asGiven.tm_sec)
+    // No surrounding whitespace and no leap second, unlike a file's <date>; within what the writer holds.
+    if (text.size() != 20 || text.substr(17, 2) == "60") return std::nullopt;
+    const std::optional<double> seconds = plist::text::parseDate(text);
+    if (!seconds || *seconds < std::numeric_limits<int32_t>::min() || *seconds > std::numeric_limits<int32_t>::max())
         return std::nullopt;
-    if (seconds < std::numeric_limits<int32_t>::min() || seconds > std::numeric_limits<int32_t>::max()) return std::nullopt;
-    return static_cast<double>(seconds);
-}
-
-bool isValidUTF8(std::string_view text) {
-    try {
-        (void)nlohmann::json(std::string(text)).dump();
-        return true;
-    } catch (const nlohmann::json::type_error&) {
-        return false;
-    }
+    return seconds;
 }
 
 }  // namespace plutil

@@ -18,7 +18,4 @@ std::optional<std::string> isoDate(double sinceReferenceDate);
 // encoding cannot hold (beyond 2^31 seconds from 2001).
 std::optional<double> fromIsoDate(std::string_view text);
 
-// Well-formed UTF-8, the only text a property list can hold.
-bool isValidUTF8(std::string_view text);
-
 }  // namespace plutil

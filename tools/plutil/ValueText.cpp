@@ -11,6 +11,7 @@
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
+#include "Foundation/PlistText.h"
 
 namespace plutil {
 namespace {
@@ -39,7 +40,7 @@ Ref<NSObject> valueFromText(std::string_view type, const std::string& text, std:
         if (!text.empty() && *end == '\0' && errno == 0 && std::isfinite(d)) return NSNumber::numberWithDouble(d);
         problem = "'" + text + "' is not a finite number";
     } else if (type == "string") {
-        if (isValidUTF8(text)) return NSString::string(text);
+        if (plist::text::isValidUTF8(text)) return NSString::string(text);
         problem = "the string is not valid UTF-8";
     } else if (type == "date") {
         if (auto date = fromIsoDate(text)) return make<NSDate>(*date);
