@@ -97,3 +97,4 @@ static void BM_ReadFileFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadFileFloor);
+

@@ -66,42 +66,35 @@ public:
     size_t count() const { return objects_; }
     size_t top() const { return top_; }
 
-    // The object with this number, its marker decoded and its payload within the object area.
-    std::optional<Object> object(size_t index) const {
+    // Decodes the object with this number into `o`, its payload within the object area; false when
+    // it breaks a rule. (Results go out through a reference: an optional copied back whole stalls
+    // on every object of the hook's hot path.)
+    bool object(size_t index, Object& o) const {
         const uint64_t offset = bigEndian(base_ + table_ + index * offsetSize_, offsetSize_);
-        if (offset < kMagic.size() || offset >= table_) return std::nullopt;
+        if (offset < kMagic.size() || offset >= table_) return false;
         const uint8_t* p = base_ + offset;
         const uint8_t* end = base_ + table_;
         const unsigned high = *p >> 4, low = *p & 0xF;
         ++p;
-        Object o{};
         switch (high) {
             case 0x0:
-                if (low != 0x8 && low != 0x9) return std::nullopt;  // null and fill are no values here
-                o.kind = Kind::Boolean;
-                o.boolean = low == 0x9;
-                return o;
-            case 0x1:
-                if (low > 4) return std::nullopt;
-                return sized(Kind::Integer, size_t{1} << low, p, end);
-            case 0x2:
-                if (low != 2 && low != 3) return std::nullopt;
-                return sized(Kind::Real, size_t{1} << low, p, end);
-            case 0x3:
-                if (low != 3) return std::nullopt;
-                return sized(Kind::Date, 8, p, end);
-            case 0x4: return counted(Kind::Data, low, 1, p, end);
-            case 0x5: return counted(Kind::Ascii, low, 1, p, end);
-            case 0x6: return counted(Kind::UTF16, low, 2, p, end);
+                if (low != 0x8 && low != 0x9) return false;  // null and fill are no values here
+                o = Object{Kind::Boolean, low == 0x9, 0, p};
+                return true;
+            case 0x1: return low <= 4 && sized(Kind::Integer, size_t{1} << low, p, end, o);
+            case 0x2: return (low == 2 || low == 3) && sized(Kind::Real, size_t{1} << low, p, end, o);
+            case 0x3: return low == 3 && sized(Kind::Date, 8, p, end, o);
+            case 0x4: return counted(Kind::Data, low, 1, p, end, o);
+            case 0x5: return counted(Kind::Ascii, low, 1, p, end, o);
+            case 0x6: return counted(Kind::UTF16, low, 2, p, end, o);
             case 0xA:  // array
             case 0xC:  // set: no set type here, so its members read as an array
-                return counted(Kind::Array, low, refSize_, p, end);
-            case 0xD: {
-                auto o2 = counted(Kind::Dictionary, low, 2 * refSize_, p, end);
-                if (o2) o2->count *= 2;
-                return o2;
-            }
-            default: return std::nullopt;  // UIDs, ordered sets and unassigned markers
+                return counted(Kind::Array, low, refSize_, p, end, o);
+            case 0xD:
+                if (!counted(Kind::Dictionary, low, 2 * refSize_, p, end, o)) return false;
+                o.count *= 2;
+                return true;
+            default: return false;  // UIDs, ordered sets and unassigned markers
         }
     }
 
@@ -113,23 +106,25 @@ public:
     }
 
 private:
-    static std::optional<Object> sized(Kind kind, size_t bytes, const uint8_t* p, const uint8_t* end) {
-        if (static_cast<size_t>(end - p) < bytes) return std::nullopt;
-        return Object{kind, false, bytes, p};
+    static bool sized(Kind kind, size_t bytes, const uint8_t* p, const uint8_t* end, Object& o) {
+        if (static_cast<size_t>(end - p) < bytes) return false;
+        o = Object{kind, false, bytes, p};
+        return true;
     }
     // A count in the marker's low nibble, or (0xF) in the integer object that follows it.
-    static std::optional<Object> counted(Kind kind, unsigned low, size_t unit, const uint8_t* p, const uint8_t* end) {
+    static bool counted(Kind kind, unsigned low, size_t unit, const uint8_t* p, const uint8_t* end, Object& o) {
         uint64_t count = low;
         if (low == 0xF) {
-            if (p == end || (*p >> 4) != 0x1 || (*p & 0xF) > 3) return std::nullopt;
+            if (p == end || (*p >> 4) != 0x1 || (*p & 0xF) > 3) return false;
             const size_t width = size_t{1} << (*p & 0xF);
             ++p;
-            if (static_cast<size_t>(end - p) < width) return std::nullopt;
+            if (static_cast<size_t>(end - p) < width) return false;
             count = bigEndian(p, width);
             p += width;
         }
-        if (count > static_cast<size_t>(end - p) / unit) return std::nullopt;
-        return Object{kind, false, static_cast<size_t>(count), p};
+        if (count > static_cast<size_t>(end - p) / unit) return false;
+        o = Object{kind, false, static_cast<size_t>(count), p};
+        return true;
     }
 
     const uint8_t* base_ = nullptr;
@@ -162,12 +157,11 @@ double realOf(const Object& o) {
     return d;
 }
 
-// The UTF-8 length of a valid string; nullopt for an invalid one. Binary ASCII strings hold ASCII only.
-std::optional<size_t> stringLength(const Object& o) {
-    if (o.kind == Kind::UTF16) return text::utf8LengthOfUTF16(o.payload, o.count);
+// Whether an ASCII string holds only ASCII, and no U+0000.
+bool asciiValid(const Object& o) {
     for (size_t i = 0; i < o.count; ++i)
-        if (o.payload[i] == 0 || o.payload[i] >= 0x80) return std::nullopt;
-    return o.count;
+        if (o.payload[i] == 0 || o.payload[i] >= 0x80) return false;
+    return true;
 }
 
 // Whether a scalar's contents are valid (its marker and bounds are checked already).
@@ -175,21 +169,29 @@ bool scalarValid(const Object& o, uint32_t& keyLength) {
     switch (o.kind) {
         case Kind::Integer: return integerOf(o).has_value();
         case Kind::Ascii:
+            keyLength = static_cast<uint32_t>(o.count);
+            return asciiValid(o);
         case Kind::UTF16: {
-            const auto length = stringLength(o);
-            if (!length) return false;
-            keyLength = static_cast<uint32_t>(*length);
-            return true;
+            const auto length = text::utf8LengthOfUTF16(o.payload, o.count);
+            keyLength = static_cast<uint32_t>(length.value_or(0));
+            return length.has_value();
         }
         default: return true;
     }
 }
 
-Ref<NSObject> makeScalar(const Object& o) {
+std::optional<NumberValue> numberOf(const Object& o) {
     switch (o.kind) {
-        case Kind::Boolean: return NSNumber::numberWithBool(o.boolean);
-        case Kind::Integer: return NSNumber::numberWithInteger(*integerOf(o));
-        case Kind::Real: return NSNumber::numberWithDouble(realOf(o));
+        case Kind::Boolean: return NumberValue::boolean(o.boolean);
+        case Kind::Integer: return NumberValue::integer(*integerOf(o));
+        case Kind::Real: return NumberValue::real(realOf(o));
+        default: return std::nullopt;
+    }
+}
+
+Ref<NSObject> makeScalar(const Object& o) {
+    if (const auto number = numberOf(o)) return make<NSNumber>(*number);
+    switch (o.kind) {
         case Kind::Date: return make<NSDate>(realOf(o));
         case Kind::Data: return make<NSData>(std::string(reinterpret_cast<const char*>(o.payload), o.count));
         case Kind::Ascii: return NSString::string(std::string_view(reinterpret_cast<const char*>(o.payload), o.count));
@@ -288,18 +290,18 @@ bool walk(const Document& doc, size_t root, size_t inputBytes, Sink& sink) {
         Info& info = infos[index];
         if (info.state == kOpen) return false;  // a cycle
         if (info.state == kNew) {
-            const auto o = doc.object(index);
-            if (!o) return false;
-            if (isContainer(o->kind)) {
+            Object o;
+            if (!doc.object(index, o)) return false;
+            if (isContainer(o.kind)) {
                 if (asKey || depth == stack.size()) return false;
                 info.state = kOpen;
-                stack[depth++] = Frame{index, *o, 0, 0};
+                stack[depth++] = Frame{index, o, 0, 0};
                 return true;
             }
-            if (!scalarValid(*o, info.keyLength)) return false;
-            info.string = isString(o->kind);
+            if (!scalarValid(o, info.keyLength)) return false;
+            info.string = isString(o.kind);
             info.state = kDone;
-            sink.scalar(index, *o);
+            sink.scalar(index, o);
         }
         if (asKey && (!info.string || (keyBytes += info.keyLength) > budget)) return false;
         if (depth) stack[depth - 1].height = std::max(stack[depth - 1].height, info.height);
@@ -348,29 +350,24 @@ Ref<NSObject> parse(std::string_view bytes) {
     return build(doc, doc.top(), bytes.size());
 }
 
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found) {
     Document doc;
     Check check;
     if (!doc.open(bytes) || !walk(doc, doc.top(), bytes.size(), check)) return false;
-    const auto top = doc.object(doc.top());
-    if (top->kind != Kind::Dictionary) return false;
-    // Where each key was found last, then one value made per key: a key repeated many times over a
-    // large value must not make that value many times.
-    const size_t n = top->count / 2;
-    constexpr size_t kNowhere = ~size_t{0};
-    std::vector<size_t> found(keys.size(), kNowhere);
-    for (size_t i = 0; i < n; ++i) {
-        const Object key = *doc.object(*doc.reference(top->payload, i));
-        for (size_t k = 0; k < keys.size(); ++k)
-            if (keyEquals(key, keys[k])) found[k] = *doc.reference(top->payload, n + i);  // the last one wins
-    }
+    Object top, key, value;
+    doc.object(doc.top(), top);  // the walk has checked every object it reached
+    if (top.kind != Kind::Dictionary) return false;
+    // The last entry with each key wins; one value is made per key, however often it repeats.
+    const size_t n = top.count / 2;
     for (size_t k = 0; k < keys.size(); ++k) {
-        if (found[k] == kNowhere) {
-            values[k] = nullptr;
-            continue;
-        }
-        const Object value = *doc.object(found[k]);
-        values[k] = isContainer(value.kind) ? build(doc, found[k], bytes.size()) : makeScalar(value);
+        size_t i = n;
+        while (i > 0 && !(doc.object(*doc.reference(top.payload, i - 1), key) && keyEquals(key, keys[k]))) --i;
+        found[k] = {};
+        if (i == 0) continue;
+        const size_t index = *doc.reference(top.payload, n + i - 1);
+        doc.object(index, value);
+        if (isContainer(value.kind)) found[k].object = build(doc, index, bytes.size());
+        else if (!(found[k].number = numberOf(value))) found[k].object = makeScalar(value);
     }
     return true;
 }

@@ -1,8 +1,22 @@
 #include "Foundation/DevicePath.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace device {
+namespace {
+
+// What goes before a device path on the host: the root without trailing slashes; nothing for a
+// relative path, which names a host file already.
+std::string_view prefixFor(std::string_view devicePath) {
+    if (devicePath.empty() || devicePath.front() != '/') return {};
+    const char* env = std::getenv(kRootVariable);
+    std::string_view base = env && *env ? env : CORVANE_DEFAULT_ROOT;
+    while (!base.empty() && base.back() == '/') base.remove_suffix(1);
+    return base;
+}
+
+}  // namespace
 
 std::string root() {
     const char* env = std::getenv(kRootVariable);
@@ -10,10 +24,19 @@ std::string root() {
 }
 
 std::string resolve(std::string_view devicePath) {
-    if (devicePath.empty() || devicePath.front() != '/') return std::string(devicePath);
-    std::string base = root();
-    while (!base.empty() && base.back() == '/') base.pop_back();
-    return base + std::string(devicePath);
+    const std::string_view prefix = prefixFor(devicePath);
+    std::string path;
+    path.reserve(prefix.size() + devicePath.size());
+    return path.append(prefix).append(devicePath);
+}
+
+HostPath::HostPath(std::string_view devicePath) {
+    const std::string_view prefix = prefixFor(devicePath);
+    path_[0] = '\0';
+    if (prefix.size() + devicePath.size() >= sizeof path_) return;
+    std::memcpy(path_, prefix.data(), prefix.size());
+    std::memcpy(path_ + prefix.size(), devicePath.data(), devicePath.size());
+    path_[prefix.size() + devicePath.size()] = '\0';
 }
 
 }  // namespace device

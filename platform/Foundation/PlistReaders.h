@@ -14,15 +14,14 @@ namespace binary {
 // Whether the bytes claim to be a binary property list (and so are read as nothing else).
 bool claims(std::string_view bytes);
 Ref<NSObject> parse(std::string_view bytes);
-// Checks the whole input as parse does, then makes objects only of the values of `keys` in the
-// dictionary at the top (nil for an absent key). False, values untouched, when parse would give no
-// dictionary.
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
+// Checks the whole input as parse does, then reads only the values of `keys` in the dictionary at
+// the top. False, `found` untouched, when parse would give no dictionary.
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found);
 }  // namespace binary
 
 namespace xml {
 Ref<NSObject> parse(std::string_view bytes);
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found);
 }  // namespace xml
 
 }  // namespace plist

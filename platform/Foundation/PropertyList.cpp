@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "Foundation/DevicePath.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/RegularFile.h"
@@ -16,9 +18,9 @@ bool fits(std::string_view bytes) { return !bytes.empty() && bytes.size() <= kMa
 // Hands the bytes of a file of at most kMaxFileBytes to `use`; `unreadable` when it cannot. One read
 // into a stack buffer covers every preference file.
 template <class Result, class Use>
-Result withFileBytes(const std::string& hostPath, Result unreadable, Use&& use) {
+Result withFileBytes(const char* hostPath, Result unreadable, Use&& use) {
     device::FileStatus status;
-    const int fd = device::openForReading(AT_FDCWD, hostPath.c_str(), status);
+    const int fd = device::openForReading(AT_FDCWD, hostPath, status);
     if (fd < 0) return unreadable;
     char small[16384];
     long n = device::readAt(fd, small, sizeof small, 0, status);
@@ -32,9 +34,9 @@ Result withFileBytes(const std::string& hostPath, Result unreadable, Use&& use) 
     return use(big.empty() ? std::string_view(small, static_cast<size_t>(n)) : std::string_view(big));
 }
 
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found) {
     if (!fits(bytes)) return false;
-    return binary::claims(bytes) ? binary::lookup(bytes, keys, values) : xml::lookup(bytes, keys, values);
+    return binary::claims(bytes) ? binary::lookup(bytes, keys, found) : xml::lookup(bytes, keys, found);
 }
 
 }  // namespace
@@ -49,22 +51,27 @@ Ref<NSObject> parseBinary(std::string_view bytes) { return fits(bytes) ? binary:
 Ref<NSObject> parseXML(std::string_view bytes) { return fits(bytes) ? xml::parse(bytes) : nullptr; }
 
 Ref<NSObject> readFile(const std::string& hostPath) {
-    return withFileBytes(hostPath, Ref<NSObject>(), [](std::string_view bytes) { return parse(bytes); });
+    return withFileBytes(hostPath.c_str(), Ref<NSObject>(), [](std::string_view bytes) { return parse(bytes); });
 }
 
-bool readDictionaryValues(const std::string& hostPath, std::span<const std::string_view> keys,
-                          std::span<Ref<NSObject>> values) {
-    return withFileBytes(hostPath, false, [&](std::string_view bytes) { return lookup(bytes, keys, values); });
+Ref<NSObject> Found::toObject() const {
+    if (number) return make<NSNumber>(*number);
+    return object;
 }
 
-Ref<NSObject> readDictionaryValue(const std::string& hostPath, std::string_view key) {
-    Ref<NSObject> value;
-    readDictionaryValues(hostPath, {&key, 1}, {&value, 1});
-    return value;
+bool readDictionaryEntries(const char* hostPath, std::span<const std::string_view> keys, std::span<Found> found) {
+    return withFileBytes(hostPath, false, [&](std::string_view bytes) { return lookup(bytes, keys, found); });
+}
+
+bool dictionaryEntries(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found) {
+    return lookup(bytes, keys, found);
 }
 
 bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
-    return lookup(bytes, keys, values);
+    std::vector<Found> found(keys.size());
+    if (!lookup(bytes, keys, found)) return false;
+    for (size_t k = 0; k < keys.size(); ++k) values[k] = found[k].toObject();
+    return true;
 }
 
 }  // namespace plist

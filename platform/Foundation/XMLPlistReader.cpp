@@ -45,7 +45,8 @@ Tag tagOf(pugi::xml_node e) {
     }
 }
 
-bool isText(pugi::xml_node n) { return n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata; }
+// pugixml's accessors are calls into its library, so each node's type is asked once.
+bool isText(pugi::xml_node_type t) { return t == pugi::node_pcdata || t == pugi::node_cdata; }
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isBlank(std::string_view s) { return std::all_of(s.begin(), s.end(), isSpace); }
@@ -56,22 +57,22 @@ bool isBlank(const char* s) {
 
 // The next element at or after `n`; stops (with an empty node) at text that is not whitespace.
 pugi::xml_node nextElement(pugi::xml_node n, bool& stray) {
-    for (; n && n.type() != pugi::node_element; n = n.next_sibling())
-        if (isText(n) && !isBlank(n.value())) stray = true;
+    for (pugi::xml_node_type t; (t = n.type()) != pugi::node_null && t != pugi::node_element; n = n.next_sibling())
+        if (isText(t) && !isBlank(n.value())) stray = true;
     return n;
 }
 
 // The text of a leaf element, its text and CDATA parts joined; nullopt when it holds an element.
 std::optional<std::string_view> leafText(pugi::xml_node e, std::string& scratch) {
-    pugi::xml_node first = e.first_child();
-    if (!first) return std::string_view();
-    if (!first.next_sibling()) {
-        if (!isText(first)) return std::nullopt;
-        return std::string_view(first.value());
-    }
-    scratch.clear();
-    for (pugi::xml_node n = first; n; n = n.next_sibling()) {
-        if (!isText(n)) return std::nullopt;
+    const pugi::xml_node first = e.first_child();
+    const pugi::xml_node_type type = first.type();
+    if (type == pugi::node_null) return std::string_view();
+    if (!isText(type)) return std::nullopt;
+    pugi::xml_node n = first.next_sibling();
+    if (n.type() == pugi::node_null) return std::string_view(first.value());
+    scratch.assign(first.value());
+    for (pugi::xml_node_type t; (t = n.type()) != pugi::node_null; n = n.next_sibling()) {
+        if (!isText(t)) return std::nullopt;
         scratch += n.value();
     }
     return std::string_view(scratch);
@@ -80,22 +81,22 @@ std::optional<std::string_view> leafText(pugi::xml_node e, std::string& scratch)
 // Makes no objects, but notes which elements hold the values of the top dictionary's `keys`.
 class Find {
 public:
-    explicit Find(std::span<const std::string_view> keys) : keys_(keys), found_(keys.size()) {}
+    Find(std::span<const std::string_view> keys, std::span<pugi::xml_node_struct*> found) : keys_(keys), found_(found) {}
     void open(bool) {}
     void key(std::string_view k) { key_ = k; }
     void value(size_t depth, pugi::xml_node e) {
         if (depth != 1) return;
         for (size_t i = 0; i < keys_.size(); ++i)
-            if (keys_[i] == key_) found_[i] = e;  // the last one wins
+            if (keys_[i] == key_) found_[i] = e.internal_object();  // the last one wins
     }
     template <class Make>
     void add(Make&&) {}
+    void number(NumberValue) {}
     void close() {}
-    pugi::xml_node found(size_t i) const { return found_[i]; }
 
 private:
     std::span<const std::string_view> keys_;
-    std::vector<pugi::xml_node> found_;
+    std::span<pugi::xml_node_struct*> found_;
     std::string_view key_;
 };
 
@@ -107,6 +108,7 @@ public:
     void value(size_t, pugi::xml_node) {}
     template <class Make>
     void add(Make&& make) { place(make()); }
+    void number(NumberValue n) { place(make<NSNumber>(n)); }
     void close() {
         Open o = std::move(open_.back());
         open_.pop_back();
@@ -114,6 +116,9 @@ public:
                            : Ref<NSObject>(make<NSArray>(std::move(o.items))));
     }
     Ref<NSObject> take() { return std::move(result_); }
+
+protected:
+    bool building() const { return !open_.empty(); }
 
 private:
     struct Open {
@@ -131,6 +136,20 @@ private:
     Ref<NSObject> result_;
 };
 
+// Reads one value found by key: a number standing alone stays a plain value, anything else is made.
+class Take : public Build {
+public:
+    explicit Take(Found& found) : found_(found) {}
+    void number(NumberValue n) {
+        if (building()) Build::number(n);
+        else found_.number = n;
+    }
+    void finish() { found_.object = take(); }
+
+private:
+    Found& found_;
+};
+
 // Checks one value element that holds no others, and hands the sink how to make its object.
 template <class Sink>
 bool leaf(pugi::xml_node e, Tag tag, Sink& sink, std::string& scratch) {
@@ -143,18 +162,18 @@ bool leaf(pugi::xml_node e, Tag tag, Sink& sink, std::string& scratch) {
             return true;
         case Tag::Integer: {
             const auto v = text::parseInteger(*content);
-            if (v) sink.add([&] { return NSNumber::numberWithInteger(*v); });
+            if (v) sink.number(NumberValue::integer(*v));
             return v.has_value();
         }
         case Tag::Real: {
             const auto v = text::parseReal(*content);
-            if (v) sink.add([&] { return NSNumber::numberWithDouble(*v); });
+            if (v) sink.number(NumberValue::real(*v));
             return v.has_value();
         }
         case Tag::True:
         case Tag::False:
             if (!isBlank(*content)) return false;
-            sink.add([&] { return NSNumber::numberWithBool(tag == Tag::True); });
+            sink.number(NumberValue::boolean(tag == Tag::True));
             return true;
         case Tag::Date: {
             const auto v = text::parseDate(*content);
@@ -197,7 +216,7 @@ bool walk(pugi::xml_node root, Sink& sink) {
         bool stray = false;
         const pugi::xml_node e = nextElement(pugi::xml_node(f.next), stray);
         if (stray) return false;
-        if (!e) {
+        if (e.type() == pugi::node_null) {
             if (f.keyed) return false;  // a key without its value
             sink.close();
             --depth;
@@ -249,7 +268,8 @@ pugi::xml_node load(pugi::xml_document& doc, std::string_view bytes) {
     if (holdsNul(bytes)) return {};
     // Whitespace between elements means nothing and is not kept, unless CDATA is about: then a
     // string's whitespace beside a CDATA section must survive.
-    const bool cdata = bytes.find("<![CDATA[") != std::string_view::npos;
+    constexpr std::string_view kCDATA = "<![CDATA[";  // memmem: find() would stop at every '<'
+    const bool cdata = ::memmem(bytes.data(), bytes.size(), kCDATA.data(), kCDATA.size()) != nullptr;
     const unsigned options = pugi::parse_default | (cdata ? pugi::parse_ws_pcdata : pugi::parse_ws_pcdata_single);
     if (!doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8)) return {};
     return topValue(doc);
@@ -265,14 +285,19 @@ Ref<NSObject> parse(std::string_view bytes) {
     return sink.take();
 }
 
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
+bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> values) {
     pugi::xml_document doc;
     const pugi::xml_node top = load(doc, bytes);
-    Find find(keys);
-    if (!top || tagOf(top) != Tag::Dictionary || !walk(top, find)) return false;
+    // Where each key's value was found; the hooks ask for a few keys at a time.
+    std::array<pugi::xml_node_struct*, 8> few{};
+    std::vector<pugi::xml_node_struct*> many(keys.size() > few.size() ? keys.size() : 0);
+    const std::span<pugi::xml_node_struct*> found = many.empty() ? std::span(few).first(keys.size()) : std::span(many);
+    Find find(keys, found);
+    if (top.type() == pugi::node_null || tagOf(top) != Tag::Dictionary || !walk(top, find)) return false;
     for (size_t k = 0; k < keys.size(); ++k) {
-        Build sink;
-        values[k] = find.found(k) && walk(find.found(k), sink) ? sink.take() : nullptr;
+        values[k] = {};
+        Take sink(values[k]);
+        if (found[k] && walk(pugi::xml_node(found[k]), sink)) sink.finish();
     }
     return true;
 }

@@ -79,7 +79,9 @@ TEST(PropertyListReader, FilesThatAreNotRegularReadAsNothingWithoutBlocking) {
     const std::string fifo = device / "/fifo.plist";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     EXPECT_EQ(plist::readFile(fifo), nullptr);
-    EXPECT_EQ(plist::readDictionaryValue(fifo, "kVoice"), nullptr);
+    const std::string_view key = "kVoice";
+    plist::Found found;
+    EXPECT_FALSE(plist::readDictionaryEntries(fifo.c_str(), {&key, 1}, {&found, 1}));
 
     const std::string socketPath = device / "/socket.plist";
     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);

@@ -2,6 +2,8 @@
 // Absolute device paths ("/var/mobile/...", "/Library/...") live under the simulated device's root
 // directory, named by SIMULATOR_ROOT in every process of the device.
 
+#include <limits.h>
+
 #include <string>
 #include <string_view>
 
@@ -14,5 +16,16 @@ std::string root();
 // The host path of a device path: the root joined with the absolute path. A relative path is
 // taken as it stands (it names a host file already).
 std::string resolve(std::string_view devicePath);
+
+// The same path built in place, for reads made on every call: no allocation. Empty (and so never
+// opened) when it would not fit a host path.
+class HostPath {
+public:
+    explicit HostPath(std::string_view devicePath);
+    const char* c_str() const { return path_; }
+
+private:
+    char path_[PATH_MAX];  // left uninitialised past the terminator: it is built on every call
+};
 
 }  // namespace device

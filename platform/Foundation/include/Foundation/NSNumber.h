@@ -2,18 +2,20 @@
 // A boxed boolean, integer or real, remembering which of the three it was made from, as a
 // property list does.
 
+#include <string>
+
 #include "objc/runtime.h"
 
-class NSNumber : public NSObject {
-    OBJC_INTERFACE(NSNumber, NSObject)
-
+// A number's value and its readings, apart from any object: a property-list read hands numbers out
+// as these, so the hooks' reads on every call allocate nothing.
+class NumberValue {
 public:
     enum class Kind { Boolean, Integer, Real };
 
-    NSNumber() = default;
-    static Ref<NSNumber> numberWithBool(bool v);
-    static Ref<NSNumber> numberWithInteger(long long v);
-    static Ref<NSNumber> numberWithDouble(double v);
+    constexpr NumberValue() = default;
+    static constexpr NumberValue boolean(bool v) { return {Kind::Boolean, v ? 1 : 0, 0}; }
+    static constexpr NumberValue integer(long long v) { return {Kind::Integer, v, 0}; }
+    static constexpr NumberValue real(double v) { return {Kind::Real, 0, v}; }
 
     Kind kind() const { return kind_; }
     bool boolValue() const;
@@ -21,12 +23,39 @@ public:
     int intValue() const;
     long long longLongValue() const;
     double doubleValue() const;
-    bool isEqualToNumber(const NSNumber& other) const;
-
-    std::string description() const override;
+    bool isEqualTo(const NumberValue& other) const;
+    std::string description() const;
 
 private:
+    constexpr NumberValue(Kind kind, long long integer, double real) : kind_(kind), integer_(integer), real_(real) {}
+
     Kind kind_ = Kind::Integer;
     long long integer_ = 0;
     double real_ = 0;
+};
+
+class NSNumber : public NSObject {
+    OBJC_INTERFACE(NSNumber, NSObject)
+
+public:
+    using Kind = NumberValue::Kind;
+
+    NSNumber() = default;
+    explicit NSNumber(NumberValue value) : value_(value) {}
+    static Ref<NSNumber> numberWithBool(bool v) { return make<NSNumber>(NumberValue::boolean(v)); }
+    static Ref<NSNumber> numberWithInteger(long long v) { return make<NSNumber>(NumberValue::integer(v)); }
+    static Ref<NSNumber> numberWithDouble(double v) { return make<NSNumber>(NumberValue::real(v)); }
+
+    const NumberValue& value() const { return value_; }
+    Kind kind() const { return value_.kind(); }
+    bool boolValue() const { return value_.boolValue(); }
+    int intValue() const { return value_.intValue(); }
+    long long longLongValue() const { return value_.longLongValue(); }
+    double doubleValue() const { return value_.doubleValue(); }
+    bool isEqualToNumber(const NSNumber& other) const { return value_.isEqualTo(other.value_); }
+
+    std::string description() const override { return value_.description(); }
+
+private:
+    NumberValue value_;
 };

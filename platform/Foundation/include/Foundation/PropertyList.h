@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "Foundation/NSNumber.h"
 #include "objc/runtime.h"
 
 namespace plist {
@@ -34,17 +35,25 @@ Ref<NSObject> parseXML(std::string_view bytes);
 // oversized or malformed file, and for anything but a regular file (opened without blocking).
 Ref<NSObject> readFile(const std::string& hostPath);
 
-// Values of the dictionary at the top of a property list, without making objects of the rest: the
-// whole input is still checked, so these agree with parse on every input. Each key's value (nil when
-// absent) goes to the same place in `values`; false, `values` untouched, when parse would give no
+// One value of the dictionary at the top of a property list, found by key: a number as a plain value
+// (the hooks read on every call, and a number needs no object), any other kind as its object;
+// neither for an absent key.
+struct Found {
+    std::optional<NumberValue> number;
+    Ref<NSObject> object;
+    // The value as an object either way; nil for an absent key.
+    Ref<NSObject> toObject() const;
+};
+
+// The values of `keys` in the dictionary at the top of a property list, without making objects of
+// the rest: the whole input is still checked, so these agree with parse on every input. Each key's
+// value goes to the same place in `found`; false, `found` untouched, when parse would give no
 // dictionary.
-bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
+bool dictionaryEntries(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found);
 // The same, of the file at a host path as readFile reads it.
-bool readDictionaryValues(const std::string& hostPath, std::span<const std::string_view> keys,
-                          std::span<Ref<NSObject>> values);
-// One value so; nil for a missing key or anything readFile refuses, and when the top level is not a
-// dictionary.
-Ref<NSObject> readDictionaryValue(const std::string& hostPath, std::string_view key);
+bool readDictionaryEntries(const char* hostPath, std::span<const std::string_view> keys, std::span<Found> found);
+// The same as objects (nil for an absent key).
+bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
 
 // Whether two value trees are the same property list: same kinds, same contents (reals compared
 // bit for bit, so NaN equals itself).
