@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <stdlib.h>
 
 #include "ColourTables.h"
@@ -61,6 +62,10 @@ TEST_F(PreferenceFile, EveryBooleanIsFalseWithoutAUsableFile) {
     EXPECT_FALSE(GetPrefBool("kVoice")) << "truncated XML file";
     device.writeFile(kPrefs, std::string(2 << 20, ' '));
     EXPECT_FALSE(GetPrefBool("kVoice")) << "oversized file";
+    write({{"kVoice", boolean(true)}});
+    const std::string tooLong = device.path() + "/" + std::string(PATH_MAX, 'x');
+    ::setenv("SIMULATOR_ROOT", tooLong.c_str(), 1);
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "a root too long for a host path";
 }
 
 TEST_F(PreferenceFile, ValuesOfOtherKindsReadAsAbsentAndStringsUseTheirReadings) {

@@ -112,3 +112,17 @@ TEST(CGImage, PNGFilesKeepEveryPixelOpaqueOrTranslucent) {
         for (int x = 0; x < 3; ++x) EXPECT_EQ(opaque->rawPixel(x, y), image->rawPixel(x, y)) << x << "," << y;
     EXPECT_FALSE(image->writePNG(dir.path() + "/missing/dir/x.png"));
 }
+
+TEST(CGImage, AScreenSizedBitmapStartsClearAndHoldsItsOwnPixels) {
+    auto first = CGImage::create(640, 1136);
+    auto second = CGImage::create(640, 1136);
+    ASSERT_TRUE(first && second);
+    for (auto [x, y] : {std::pair{0, 0}, {639, 0}, {320, 568}, {0, 1135}, {639, 1135}})
+        EXPECT_EQ(first->rawPixel(x, y), 0u) << x << "," << y;
+    auto* words = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(first->surface()));
+    const int stride = cairo_image_surface_get_stride(first->surface()) / 4;
+    words[1135 * stride + 639] = 0xff336699;
+    cairo_surface_mark_dirty(first->surface());
+    EXPECT_EQ(first->rawPixel(639, 1135), 0xff336699u);
+    EXPECT_EQ(second->rawPixel(639, 1135), 0u);
+}
