@@ -97,4 +97,3 @@ static void BM_ReadFileFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadFileFloor);
-

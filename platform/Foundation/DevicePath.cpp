@@ -6,22 +6,23 @@
 namespace device {
 namespace {
 
+const char* rootPath() {
+    const char* env = std::getenv(kRootVariable);
+    return env && *env ? env : CORVANE_DEFAULT_ROOT;
+}
+
 // What goes before a device path on the host: the root without trailing slashes; nothing for a
 // relative path, which names a host file already.
 std::string_view prefixFor(std::string_view devicePath) {
     if (devicePath.empty() || devicePath.front() != '/') return {};
-    const char* env = std::getenv(kRootVariable);
-    std::string_view base = env && *env ? env : CORVANE_DEFAULT_ROOT;
+    std::string_view base = rootPath();
     while (!base.empty() && base.back() == '/') base.remove_suffix(1);
     return base;
 }
 
 }  // namespace
 
-std::string root() {
-    const char* env = std::getenv(kRootVariable);
-    return env && *env ? env : CORVANE_DEFAULT_ROOT;
-}
+std::string root() { return rootPath(); }
 
 std::string resolve(std::string_view devicePath) {
     const std::string_view prefix = prefixFor(devicePath);

@@ -63,10 +63,6 @@ bool readDictionaryEntries(const char* hostPath, std::span<const std::string_vie
     return withFileBytes(hostPath, false, [&](std::string_view bytes) { return lookup(bytes, keys, found); });
 }
 
-bool dictionaryEntries(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found) {
-    return lookup(bytes, keys, found);
-}
-
 bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
     std::vector<Found> found(keys.size());
     if (!lookup(bytes, keys, found)) return false;
