@@ -99,6 +99,19 @@ void drain(int fds[2], std::string* outs[2]) {
 
 ProcessResult run(const std::vector<std::string>& argv, const std::string& input,
                   const std::map<std::string, std::string>& environment) {
+    // Everything the child needs is made before the fork: a test may run this while another thread
+    // holds the allocator's lock, and a child that allocates would wait on it for ever.
+    std::vector<std::string> variables;
+    for (char** v = environ; *v; ++v) {
+        const std::string_view variable = *v;
+        if (!environment.contains(std::string(variable.substr(0, variable.find('='))))) variables.emplace_back(variable);
+    }
+    for (const auto& [name, value] : environment) variables.push_back(name + "=" + value);
+    std::vector<char*> args, envp;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (auto& v : variables) envp.push_back(v.data());
+    args.push_back(nullptr);
+    envp.push_back(nullptr);
     int in[2], out[2], err[2];
     if (::pipe2(in, O_CLOEXEC) || ::pipe2(out, O_CLOEXEC) || ::pipe2(err, O_CLOEXEC))
         throw std::runtime_error("pipe failed");
@@ -107,11 +120,7 @@ ProcessResult run(const std::vector<std::string>& argv, const std::string& input
         ::dup2(in[0], 0);
         ::dup2(out[1], 1);
         ::dup2(err[1], 2);
-        for (const auto& [name, value] : environment) ::setenv(name.c_str(), value.c_str(), 1);
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        ::execv(args[0], args.data());
+        ::execve(args[0], args.data(), envp.data());
         ::_exit(127);
     }
     ::close(in[0]);

@@ -11,13 +11,13 @@
 namespace testing_support {
 
 PhoneSession::PhoneSession(const std::string& root) {
+    const std::string phone = Built::mobilePhone();  // before the fork: the child must not allocate
     int in[2], out[2];
     if (::pipe2(in, O_CLOEXEC) || ::pipe2(out, O_CLOEXEC)) throw std::runtime_error("pipe failed");
     pid_ = ::fork();
     if (pid_ == 0) {
         ::dup2(in[0], 0);
         ::dup2(out[1], 1);
-        const std::string phone = Built::mobilePhone();
         ::execl(phone.c_str(), phone.c_str(), "--root", root.c_str(), "--stdin", static_cast<char*>(nullptr));
         ::_exit(127);
     }
