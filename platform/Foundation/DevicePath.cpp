@@ -11,16 +11,20 @@ const char* rootPath() {
     return env && *env ? env : CORVANE_DEFAULT_ROOT;
 }
 
-// What goes before a device path on the host: the root without trailing slashes; nothing for a
-// relative path, which names a host file already.
+// What goes before a device path on the host; nothing for a relative path, which names a host file
+// already.
 std::string_view prefixFor(std::string_view devicePath) {
     if (devicePath.empty() || devicePath.front() != '/') return {};
+    return rootPrefix();
+}
+
+}  // namespace
+
+std::string_view rootPrefix() {
     std::string_view base = rootPath();
     while (!base.empty() && base.back() == '/') base.remove_suffix(1);
     return base;
 }
-
-}  // namespace
 
 std::string root() { return rootPath(); }
 

@@ -3,9 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <mutex>
+#include <string>
 #include <vector>
 
+#include "Foundation/DeviceFile.h"
 #include "Foundation/DevicePath.h"
+#include "Foundation/NSLog.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/RegularFile.h"
 #include "PlistReaders.h"
@@ -15,12 +19,38 @@ namespace {
 
 bool fits(std::string_view bytes) { return !bytes.empty() && bytes.size() <= kMaxFileBytes; }
 
+// Says once which link kept a file of the device from being read: the hooks read on every call.
+void reportLinkOut(const std::string& link) {
+    static std::mutex mutex;
+    static std::string reported;
+    std::lock_guard<std::mutex> hold(mutex);
+    if (link == reported) return;
+    reported = link;
+    NSLog("Foundation: %s; not read", device::whyNotOpened(EXDEV, link).c_str());
+}
+
+// A descriptor for reading a host path; a file of the device only through links that stay inside
+// its root, as the preference store opens it.
+int openDeviceFile(const char* hostPath, device::FileStatus& status) {
+    if (!device::isUnderRoot(hostPath)) return device::openForReading(AT_FDCWD, hostPath, status);
+    std::string link;
+    const int fd = device::openInsideRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0, &link);
+    if (fd >= 0) {
+        status = device::FileStatus::Read;
+        return fd;
+    }
+    const int error = errno;
+    status = error == ENOENT ? device::FileStatus::Missing : error == ENXIO ? device::FileStatus::NotRegular : device::FileStatus::Failed;
+    if (error == EXDEV) reportLinkOut(link);
+    return fd;
+}
+
 // Hands the bytes of a file of at most kMaxFileBytes to `use`; `unreadable` when it cannot. One read
 // into a stack buffer covers every preference file.
 template <class Result, class Use>
 Result withFileBytes(const char* hostPath, Result unreadable, Use&& use) {
     device::FileStatus status;
-    const int fd = device::openForReading(AT_FDCWD, hostPath, status);
+    const int fd = openDeviceFile(hostPath, status);
     if (fd < 0) return unreadable;
     char small[16384];
     long n = device::readAt(fd, small, sizeof small, 0, status);

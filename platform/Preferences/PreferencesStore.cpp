@@ -22,7 +22,6 @@ namespace {
 constexpr std::string_view kPreferencesDirectory = "/var/mobile/Library/Preferences/";
 
 std::string directoryOf(const std::string& file) { return file.substr(0, file.find_last_of('/')); }
-std::string nameOf(const std::string& file) { return file.substr(file.find_last_of('/') + 1); }
 
 // Holds an exclusive flock on a lock file for its lifetime. The lock file is never removed: removing
 // it would let two writers lock two different files. It is opened like the file it guards: never
@@ -30,9 +29,9 @@ std::string nameOf(const std::string& file) { return file.substr(file.find_last_
 class ExclusiveLock {
 public:
     explicit ExclusiveLock(const std::string& path)
-        : fd_(device::openInsideRoot(path, O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {
+        : fd_(device::openInsideRoot(path, O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644, &link_)) {
         struct stat st {};
-        if (fd_ < 0) problem_ = errno == EXDEV ? "a link leading out of the device root" : std::strerror(errno);
+        if (fd_ < 0) problem_ = device::whyNotOpened(errno, link_);
         else if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
             release();
             problem_ = "not a regular file";
@@ -55,6 +54,7 @@ private:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
+    std::string link_;  // a link leading out, named before fd_ is opened
     int fd_;
     std::string problem_;
 };
@@ -101,14 +101,11 @@ std::optional<std::string> encodeReadably(const NSDictionary* values, std::strin
     return std::nullopt;
 }
 
-// Writes the file in its directory (made inside the device root). A temporary file of a writer that
-// died is replaced here, under the lock, so none outlives the next write.
-bool replaceInsideRoot(const std::string& file, const std::string& bytes, std::string& problem) {
-    const std::string directory = directoryOf(file);
-    const int dirfd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool written = dirfd >= 0 && device::replaceFileAt(dirfd, nameOf(file), nameOf(file) + ".new", bytes);
+// Writes the file in its directory, resolved inside the device root. A temporary file of a writer
+// that died is replaced here, under the lock, so none outlives the next write.
+bool replaceInsideRoot(const device::InsideRoot& file, const std::string& bytes, std::string& problem) {
+    const bool written = device::replaceFileAt(file.directory, file.name, file.name + ".new", bytes);
     if (!written) problem = std::strerror(errno);
-    if (dirfd >= 0) ::close(dirfd);
     return written;
 }
 
@@ -142,6 +139,12 @@ Ref<NSObject> PreferencesStore::readPreferenceValue(std::string_view domain, std
     return stored ? Ref<NSObject>(stored->objectForKey(key)) : nullptr;
 }
 
+bool PreferencesStore::keepsFilesIn(std::string_view hostDirectory) {
+    std::string_view folder = kPreferencesDirectory;
+    folder.remove_suffix(1);  // its trailing slash
+    return hostDirectory.ends_with(folder);
+}
+
 bool PreferencesStore::updateFileLocked(const std::string& hostPath, const std::function<bool()>& update) {
     ExclusiveLock lock(hostPath + ".lock");
     return lock && update();
@@ -152,10 +155,16 @@ bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_v
     if (key.empty()) return refuse(problem, "empty key in domain " + json::quoted(domain) + "; nothing stored");
     if (value && !plist::serialize(value, plist::Format::Binary))
         return refuse(problem, "the value for " + json::quoted(key) + " is not a property-list value; nothing stored");
-    const std::string file = device::resolve(pathForDomain(domain));
-    if (!device::makeDirectoriesInsideRoot(directoryOf(file)))
-        return refuse(problem, "cannot create " + directoryOf(file) + " inside the device root (" + std::strerror(errno) +
-                                   "); nothing stored");
+    const std::string path = device::resolve(pathForDomain(domain));
+    std::string link;
+    if (!device::makeDirectoriesInsideRoot(directoryOf(path), &link))
+        return refuse(problem, "cannot create " + directoryOf(path) + " inside the device root (" +
+                                   device::whyNotOpened(errno, link) + "); nothing stored");
+    // A link inside the root is followed once, here: the lock and the write are the real file's.
+    device::InsideRoot target;
+    if (!device::resolveInsideRoot(path, target, &link))
+        return refuse(problem, "cannot read " + path + " (" + device::whyNotOpened(errno, link) + "); nothing stored");
+    const std::string& file = target.path;
     ExclusiveLock lock(file + ".lock");
     if (!lock) return refuse(problem, "cannot lock " + file + ".lock (" + lock.problem() + "); nothing stored");
     auto values = loadForUpdate(file, problem);
@@ -164,6 +173,6 @@ bool PreferencesStore::setPreferenceValue(std::string_view domain, std::string_v
     std::string why;
     auto bytes = encodeReadably(values->get(), why);
     if (!bytes) return refuse(problem, file + " with " + json::quoted(key) + " changed " + why + "; nothing stored");
-    if (!replaceInsideRoot(file, *bytes, why)) return refuse(problem, "cannot write " + file + " (" + why + "); nothing stored");
+    if (!replaceInsideRoot(target, *bytes, why)) return refuse(problem, "cannot write " + file + " (" + why + "); nothing stored");
     return true;
 }

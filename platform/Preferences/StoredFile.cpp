@@ -21,12 +21,12 @@ std::string overCap() { return "is larger than the " + std::to_string(plist::kMa
 }  // namespace
 
 StoredFile readStoredFile(const std::string& hostPath) {
-    const int fd = device::openInsideRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    std::string link;
+    const int fd = device::openInsideRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0, &link);
     if (fd < 0) {
         if (errno == ENOENT) return {};
-        if (errno == EXDEV) return refused(FileState::Untouchable, "a link leading out of the device root");
         if (errno == ENXIO) return refused(FileState::Untouchable, "not a regular file");
-        return refused(FileState::Untouchable, std::strerror(errno));
+        return refused(FileState::Untouchable, device::whyNotOpened(errno, link));
     }
     struct stat st {};
     std::string bytes;

@@ -2,6 +2,9 @@
 #include <limits.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "ColourTables.h"
 #include "DeviceRoot.h"
 #include "Foundation/NSArray.h"
@@ -108,4 +111,36 @@ TEST(ColourTables, TheTwoTablesAgreeOnlyBelowClear) {
     EXPECT_EQ(BackgroundColour(8), UIColor::greenColor());
     for (int outside : {0, -1, 16, 1 << 30}) EXPECT_EQ(BackgroundColour(outside), nullptr) << outside;
     for (int outside : {0, -5, 15}) EXPECT_EQ(TextColour(outside), nullptr) << outside;
+}
+
+// The hooks read what the Settings app's store would read: a file or folder linked out of the
+// device root is no file, and the refusal is said once, naming the link.
+TEST_F(PreferenceFile, NothingIsReadThroughALinkOutOfTheDeviceRoot) {
+    const std::string outside = device.path() + "-outside";
+    const std::string folder = device / "/var/mobile/Library/Preferences";
+    write({{"kVoice", boolean(true)}});
+    std::filesystem::create_directories(outside);
+    std::filesystem::rename(device / kPrefs, outside + "/prefs.plist");
+    std::filesystem::create_symlink(outside + "/prefs.plist", device / kPrefs);
+    ::testing::internal::CaptureStderr();
+    for (int call = 0; call < 5; ++call) EXPECT_FALSE(GetPrefBool("kVoice")) << "a file linked out";
+    std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+    EXPECT_NE(log.find(device / kPrefs + " (to " + outside + "/prefs.plist) is a link leading out"), std::string::npos) << log;
+
+    std::filesystem::remove(device / kPrefs);
+    std::filesystem::rename(folder, outside + "/Preferences");
+    std::filesystem::rename(outside + "/prefs.plist", outside + "/Preferences/com.qelmor.corvane.plist");
+    std::filesystem::create_directory_symlink(outside + "/Preferences", folder);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(GetPrefBool("kVoice")) << "the folder linked out";
+    log = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find(folder + " (to " + outside + "/Preferences) is a link"), std::string::npos) << log;
+
+    // Inside the root a link is followed.
+    std::filesystem::remove(folder);
+    std::filesystem::rename(outside + "/Preferences", device / "/var/elsewhere");
+    std::filesystem::create_directory_symlink("../../elsewhere", folder);
+    EXPECT_TRUE(GetPrefBool("kVoice"));
+    std::filesystem::remove_all(outside);
 }

@@ -6,11 +6,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "Foundation/NSArray.h"
+#include "Foundation/NSData.h"
+#include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSURL.h"
 #include "Preferences/PreferencesStore.h"
@@ -260,27 +263,44 @@ TEST_F(PreferencesStoreTest, NothingIsOpenedThroughALinkOutOfTheDeviceRoot) {
     std::filesystem::create_directories(outside);
     const std::string directory = device.host("/var/mobile/Library/Preferences");
     std::filesystem::create_directories(directory);
-    auto refusedLeavingOutsideAlone = [&](const char* what) {
-        EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true))) << what;
-        EXPECT_TRUE(std::filesystem::is_empty(outside)) << what;
+    // Refused in one log line that names the link; nothing outside is made or read.
+    auto refusedNaming = [&](const std::string& link, const char* what) {
+        const std::string log = logged([] {
+            EXPECT_FALSE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+        });
+        EXPECT_NE(log.find(link + " (to "), std::string::npos) << what << ": " << log;
+        EXPECT_NE(log.find("is a link leading out of the device root"), std::string::npos) << what << ": " << log;
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+        EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 0u) << what;
     };
     std::filesystem::create_symlink(outside / "lock", device.host(kFile) + ".lock");  // dangling: O_CREAT would make it
-    refusedLeavingOutsideAlone("a lock leading out");
+    refusedNaming(device.host(kFile) + ".lock", "a lock leading out");
+    EXPECT_TRUE(std::filesystem::is_empty(outside));
     std::filesystem::remove(device.host(kFile) + ".lock");
+    // What the link leads to holds a value the pane must not show.
+    ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kVoice", NSNumber::numberWithBool(true)));
+    std::filesystem::rename(device.host(kFile), outside / "prefs.plist");
     std::filesystem::create_symlink(outside / "prefs.plist", device.host(kFile));
-    refusedLeavingOutsideAlone("a file leading out");
+    refusedNaming(device.host(kFile), "a file leading out");
     std::filesystem::remove(device.host(kFile));
     std::filesystem::remove_all(device.host("/var"));
     std::filesystem::create_directories(device.host("/var/mobile/Library"));
     std::filesystem::create_directory_symlink(outside, directory);
-    refusedLeavingOutsideAlone("a directory leading out");
+    refusedNaming(directory, "a directory leading out");
+    std::filesystem::remove(directory);
+    // A relative link that climbs out is no different.
+    std::filesystem::create_directory_symlink("../../../../" + outside.filename().string(), directory);
+    refusedNaming(directory, "a relative link climbing out");
     std::filesystem::remove(directory);
 
-    // A link that stays inside the root is followed.
+    // A link that stays inside the root is followed, and stays a link: its target is changed.
     std::filesystem::create_directories(directory);
     device.write("/var/kept.plist", "");
     std::filesystem::create_symlink(device.host("/var/kept.plist"), device.host(kFile));
     EXPECT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kLCD", NSNumber::numberWithBool(true)));
+    EXPECT_TRUE(std::filesystem::is_symlink(device.host(kFile)));
+    EXPECT_EQ(PreferencesStore::readPreferences(kDomain)->count(), 1u);
+    EXPECT_NE(device.read("/var/kept.plist"), "");
     std::filesystem::remove_all(outside);
 }
 
@@ -317,4 +337,20 @@ TEST_F(PreferencesStoreTest, WritersKilledAtRandomLeaveOnlyTheFileAndItsLock) {
     ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "done", NSNumber::numberWithBool(true)));
     EXPECT_EQ(filesIn(device.host("/var/mobile/Library/Preferences")),
               (std::vector<std::string>{"com.qelmor.corvane.plist", "com.qelmor.corvane.plist.lock"}));
+}
+
+// Dates a phone holds before 1901 or after 2038 leave the file changeable, and are kept exactly.
+TEST_F(PreferencesStoreTest, DatesBeyondThirtyTwoBitSecondsSurviveAChange) {
+    constexpr double kYear2100 = 3124137600.25, kYear1900 = -3187296000.0;
+    for (const auto format : {plist::Format::Binary, plist::Format::XML}) {
+        device.write(kFile, *plist::serialize(NSDictionary::dictionaryWithObjectsAndKeys(
+                                                  {{"late", make<NSDate>(kYear2100)}, {"early", make<NSDate>(kYear1900)}}),
+                                              format));
+        ASSERT_TRUE(PreferencesStore::setPreferenceValue(kDomain, "kVoice", NSNumber::numberWithBool(true)));
+        Ref<NSDictionary> stored = PreferencesStore::readPreferences(kDomain);
+        ASSERT_EQ(stored->count(), 3u);
+        auto seconds = [&](const char* key) { return objc_cast<NSDate>(stored->objectForKey(key))->timeIntervalSinceReferenceDate(); };
+        EXPECT_EQ(seconds("late"), format == plist::Format::XML ? std::floor(kYear2100) : kYear2100);
+        EXPECT_EQ(seconds("early"), kYear1900);
+    }
 }

@@ -13,6 +13,8 @@ inline constexpr const char* kRootVariable = "SIMULATOR_ROOT";
 
 // The device root of this process: $SIMULATOR_ROOT, else the default root of the build tree.
 std::string root();
+// The same without trailing slashes and without allocating: what goes before a device path.
+std::string_view rootPrefix();
 // The host path of a device path: the root joined with the absolute path. A relative path is
 // taken as it stands (it names a host file already).
 std::string resolve(std::string_view devicePath);

@@ -47,4 +47,8 @@ public:
     // the same moment nor has its own lost. False, with errno set and `update` not run, when the
     // lock cannot be taken; otherwise what `update` returns.
     static bool updateFileLocked(const std::string& hostPath, const std::function<bool()>& update);
+
+    // Whether a host directory is a device's preference folder, where the store keeps its files and
+    // their locks (whichever device root it lies in).
+    static bool keepsFilesIn(std::string_view hostDirectory);
 };
