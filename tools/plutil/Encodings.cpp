@@ -45,12 +45,9 @@ std::optional<std::string> isoDate(double sinceReferenceDate) {
 }
 
 std::optional<double> fromIsoDate(std::string_view text) {
-    // No surrounding whitespace and no leap second, unlike a file's <date>; within what the writer holds.
-    if (text.size() != 20 || text.substr(17, 2) == "60") return std::nullopt;
-    const std::optional<double> seconds = plist::text::parseDate(text);
-    if (!seconds || *seconds < std::numeric_limits<int32_t>::min() || *seconds > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
-    return seconds;
+    // No surrounding whitespace and no leap second, unlike a file's <date>; years 0001 to 9999.
+    if (text.size() != 20 || text.substr(17, 2) == "60" || text.starts_with("0000")) return std::nullopt;
+    return plist::text::parseDate(text);
 }
 
 }  // namespace plutil

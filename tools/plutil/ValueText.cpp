@@ -44,7 +44,7 @@ Ref<NSObject> valueFromText(std::string_view type, const std::string& text, std:
         problem = "the string is not valid UTF-8";
     } else if (type == "date") {
         if (auto date = fromIsoDate(text)) return make<NSDate>(*date);
-        problem = "'" + text + "' is not a date YYYY-MM-DDTHH:MM:SSZ from 1932-12-13T20:45:52Z to 2069-01-19T03:14:07Z";
+        problem = "'" + text + "' is not a date YYYY-MM-DDTHH:MM:SSZ from 0001-01-01T00:00:00Z to 9999-12-31T23:59:59Z";
     } else if (type == "data") {
         if (auto bytes = fromBase64(text)) return make<NSData>(std::move(*bytes));
         problem = "'" + text + "' is not base64";
