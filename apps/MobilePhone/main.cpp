@@ -46,16 +46,12 @@ int runSession(phone::Dialer& dialer, const std::vector<std::string>& loaded) {
     return status;
 }
 
-// Written beside the target and renamed over it, so a reader never sees half a picture.
 int writePicture(const phone::Dialer& dialer, const std::string& file) {
     Ref<UIImage> picture = phone::drawDialer(dialer);
-    const std::string temporary = file + ".partial";
-    if (!picture || !picture->CGImage()->writePNG(temporary) || ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        std::fprintf(stderr, "MobilePhone: cannot write the picture to %s\n", file.c_str());
-        return 1;
-    }
-    return 0;
+    std::string why = "nothing was drawn";
+    if (picture && picture->CGImage()->savePNG(file, why)) return 0;
+    std::fprintf(stderr, "MobilePhone: cannot write the picture to %s (%s)\n", file.c_str(), why.c_str());
+    return 1;
 }
 
 int render(phone::Dialer& dialer, const std::string& file) {

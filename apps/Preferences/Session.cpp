@@ -138,14 +138,10 @@ std::optional<std::string> Session::finishMail(const std::string& result) {
     return std::nullopt;
 }
 
-// Written beside the target and renamed over it, so a reader never sees half a picture.
 std::optional<std::string> Session::render(const std::string& file) {
     Ref<UIImage> picture = drawScreen(summarizeScreen(navigation_));
-    const std::string temporary = file + ".partial";
-    if (!picture || !picture->CGImage()->writePNG(temporary) || ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return "cannot write the picture to " + file;
-    }
+    std::string why = "nothing was drawn";
+    if (!picture || !picture->CGImage()->savePNG(file, why)) return "cannot write the picture to " + file + " (" + why + ")";
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "Foundation/OutputFile.h"
 #include "PNGWriter.h"
 
 OBJC_IMPLEMENTATION(CGImage)
@@ -96,6 +97,17 @@ Ref<CGImage> CGImage::create(int width, int height) {
 }
 
 bool CGImage::writePNG(const std::string& path) const { return coregraphics::writeFastPNG(surface_, path); }
+std::optional<std::string> CGImage::pngData() const { return coregraphics::encodeFastPNG(surface_); }
+
+bool CGImage::savePNG(const std::string& path, std::string& problem) const {
+    static constexpr std::string_view kSignature("\x89PNG\r\n\x1a\n", 8);
+    const auto bytes = pngData();
+    if (!bytes) {
+        problem = "the picture cannot be encoded";
+        return false;
+    }
+    return device::writeOutputFile(path, *bytes, problem, {kSignature, "a PNG picture"});
+}
 
 int CGImage::width() const { return cairo_image_surface_get_width(surface_); }
 int CGImage::height() const { return cairo_image_surface_get_height(surface_); }

@@ -6,6 +6,7 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace coregraphics {
@@ -74,7 +75,7 @@ bool encode(FILE* file, const unsigned char* data, int width, int height, int st
 
 }  // namespace
 
-bool writeFastPNG(cairo_surface_t* surface, const std::string& path) {
+bool encodeInto(cairo_surface_t* surface, FILE* file) {
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
         cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32)
         return false;
@@ -85,11 +86,28 @@ bool writeFastPNG(cairo_surface_t* surface, const std::string& path) {
     if (!data || width <= 0 || height <= 0) return false;
     const bool withAlpha = !everyPixelOpaque(data, width, height, stride);
     std::vector<unsigned char> row(static_cast<size_t>(width) * (withAlpha ? 4 : 3));
+    return encode(file, data, width, height, stride, withAlpha, row.data());
+}
+
+bool writeFastPNG(cairo_surface_t* surface, const std::string& path) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
-    const bool encoded = encode(file, data, width, height, stride, withAlpha, row.data());
+    const bool encoded = encodeInto(surface, file);
     const bool closed = std::fclose(file) == 0;
     return encoded && closed;
+}
+
+std::optional<std::string> encodeFastPNG(cairo_surface_t* surface) {
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* memory = ::open_memstream(&buffer, &size);
+    if (!memory) return std::nullopt;
+    const bool encoded = encodeInto(surface, memory);
+    const bool closed = std::fclose(memory) == 0;
+    std::optional<std::string> bytes;
+    if (encoded && closed) bytes.emplace(buffer, size);
+    std::free(buffer);
+    return bytes;
 }
 
 }  // namespace coregraphics

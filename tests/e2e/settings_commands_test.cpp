@@ -127,3 +127,18 @@ TEST(SettingsCommands, AValueTheStoreRefusesIsReportedLeavesTheSwitchAsStoredAnd
     EXPECT_EQ(rows[13]["value"], false) << "the switch shows what is stored";
     EXPECT_EQ(rows[1]["value"], false);
 }
+
+// A picture goes over a picture or nowhere: the preference file, or a directory, is left as it was.
+TEST(SettingsCommands, RenderReplacesOnlyAPicture) {
+    SettingsDevice device;
+    const std::string prefs = "/var/mobile/Library/Preferences/com.qelmor.corvane.plist";
+    device.root().writeFile(prefs, "<plist><dict/></plist>");
+    const std::string picture = device.root() / "/picture.png";
+    auto result = device.run("render " + device.root() / prefs + "; render " + device.root().path() + "; render " +
+                             picture + "; render " + picture);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("exists and is not a PNG picture; not replaced"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("is a directory"), std::string::npos) << result.err;
+    EXPECT_TRUE(device.root().readFile(prefs) == "<plist><dict/></plist>") << "the preference file was replaced";
+    EXPECT_EQ(device.root().readFile("/picture.png").rfind("\x89PNG", 0), 0u);
+}

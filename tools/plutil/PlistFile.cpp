@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "Foundation/AtomicFile.h"
+#include "Foundation/OutputFile.h"
 #include "Foundation/RegularFile.h"
 #include "Preferences/PreferencesStore.h"
 
@@ -57,34 +58,44 @@ std::optional<PlistFile> readPlistFile(const std::string& path, std::string& pro
 }
 
 bool writeOutput(const std::string& path, std::string_view bytes, std::string& problem) {
-    if (path == "-") {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
-        problem = std::strerror(errno);
+    if (path == "-") return device::writeOutputFile("/dev/stdout", bytes, problem);
+    return device::writeOutputFile(path, bytes, problem);
+}
+
+bool createFile(const std::string& path, std::string_view bytes, std::string& problem) {
+    const std::string target = device::followLinks(path);
+    struct stat st {};
+    if (!target.empty() && ::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        problem = "already exists; -create makes a new file only (remove it first)";
         return false;
     }
-    const bool written = PreferencesStore::updateFileLocked(path, [&] { return device::writeFileAtomically(path, bytes, modeFor(path)); });
-    if (!written) problem = std::strerror(errno);
-    return written;
+    return writeOutput(path, bytes, problem);
 }
 
 bool rewritePlistFile(const std::string& path,
                       const std::function<std::optional<std::string>(const PlistFile&, std::string& problem)>& change,
                       std::string& problem) {
-    // A missing file is told as such, and gets no lock file beside it.
-    if (::access(path.c_str(), F_OK) != 0) {
+    // The change is the link's target's: a link stays a link, and the lock is the real file's.
+    const std::string file = device::followLinks(path);
+    if (file.empty() || ::access(file.c_str(), F_OK) != 0) {
         problem = std::strerror(errno);
         return false;
     }
-    bool locked = false;
-    const bool written = PreferencesStore::updateFileLocked(path, [&] {
-        locked = true;
-        auto file = readPlistFile(path, problem);
-        if (!file) return false;
-        auto bytes = change(*file, problem);
+    const auto update = [&] {
+        auto read = readPlistFile(file, problem);
+        if (!read) return false;
+        auto bytes = change(*read, problem);
         if (!bytes) return false;
-        if (device::writeFileAtomically(path, *bytes, modeFor(path))) return true;
+        if (device::writeFileAtomically(file, *bytes, modeFor(file))) return true;
         problem = std::strerror(errno);
         return false;
+    };
+    // Only where the store keeps its files, and so its locks, is there a writer to agree with.
+    if (!PreferencesStore::keepsFilesIn(file.substr(0, file.find_last_of('/')))) return update();
+    bool locked = false;
+    const bool written = PreferencesStore::updateFileLocked(file, [&] {
+        locked = true;
+        return update();
     });
     if (!locked) problem = std::strerror(errno);
     return written;

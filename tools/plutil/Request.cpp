@@ -29,7 +29,9 @@ constexpr const char* kDetails =
     "-insert of an array index inserts there (the count appends); -replace sets a key, new or not,\n"
     "or an existing element. Dates are YYYY-MM-DDTHH:MM:SSZ, data base64. JSON and raw output write\n"
     "data as base64 and dates in ISO 8601. A change keeps the file's encoding and the rest of the\n"
-    "file, and is made under the lock the Settings app writes under (FILE.lock, left in place).\n"
+    "file; in a device's preference folder it is made under the lock the Settings app writes under\n"
+    "(FILE.lock, left in place). A symbolic link is followed: its target is changed, the link kept.\n"
+    "-o to a device, FIFO or /dev/stdout writes there as a stream. -create never replaces a file.\n"
     "Exit status: 0 done, 1 a file could not be read, changed or written, 2 a usage error.\n";
 
 std::vector<cli::Option> options() {
@@ -136,6 +138,11 @@ std::optional<Request> readRequest(const cli::Arguments& arguments, std::string&
         auto format = formatFor(*rule, formatName, problem);
         if (!format) return std::nullopt;
         request.format = *format;
+    }
+    if (rule->verb == Verb::Convert && request.format == OutputFormat::JSON && !request.output) {
+        // In place it would leave a file no property-list reader takes, plutil included.
+        problem = "-convert json writes JSON, which is not a property list: give -o OUT (or -o - for standard output)";
+        return std::nullopt;
     }
     if (rule->formatOperand || rule->editsValue || rule->verb == Verb::Remove) request.keyPath = splitKeyPath(verbValue);
 

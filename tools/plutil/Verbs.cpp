@@ -86,7 +86,7 @@ int perform(const Request& request) {
             const std::string& file = request.files.front();
             std::string problem;
             auto bytes = plist::serialize(make<NSDictionary>(), plistFormat(request.format));
-            return bytes && writeOutput(file, *bytes, problem) ? 0 : fail(file, problem);
+            return bytes && createFile(file, *bytes, problem) ? 0 : fail(file, problem);
         }
         case Verb::Lint: return lint(request);
         case Verb::Print:

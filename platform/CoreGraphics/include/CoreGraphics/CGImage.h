@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "objc/runtime.h"
@@ -22,6 +23,12 @@ public:
     // A blank, fully transparent bitmap; nil for a zero or negative size.
     static Ref<CGImage> create(int width, int height);
     bool writePNG(const std::string& path) const;
+    // The PNG file's bytes; nothing when it cannot be encoded.
+    std::optional<std::string> pngData() const;
+    // Writes the picture to a path a person named, as a tool writes its output: atomically over a
+    // PNG file or none, never over a file of another kind (a property list stays one). False, with
+    // `problem` saying why, when nothing was written.
+    bool savePNG(const std::string& path, std::string& problem) const;
 
     int width() const;
     int height() const;
