@@ -48,6 +48,11 @@ std::optional<std::string> Session::touch(const std::string& where) {
     if (!point) return "'" + where + "' is not a point: give X and Y in points, as in 'touch 160 300'";
     const ScreenSummary screen = summarizeScreen(navigation_);
     const ScreenLayout layout = layoutScreen(screen);
+    if (point->x < 0 || point->y < 0 || point->x >= layout.size.width || point->y >= layout.size.height) {
+        char size[64];
+        std::snprintf(size, sizeof size, "%g x %g", layout.size.width, layout.size.height);
+        return "'" + where + "' is off the screen, which is " + size + " points";
+    }
     const Target* found = layout.targetAt(*point);
     reportTouch(*point, found);
     if (!found) return std::nullopt;

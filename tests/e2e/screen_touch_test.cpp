@@ -89,10 +89,11 @@ TEST(ScreenTouch, SheetsAnswerOnlyOnTheirButtons) {
     }
 }
 
-TEST(ScreenTouch, APointMustBeTwoNumbers) {
+TEST(ScreenTouch, APointMustBeTwoNumbersOnTheScreen) {
     SettingsDevice device;
-    auto result = device.run("touch 10; touch 10 20 30; touch ten 20; touch 10 20");
+    auto result = device.run("touch 10; touch 10 20 30; touch ten 20; touch -5 -5; touch 320 10; touch 10 20");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(count(linesOf(result.err), "is not a point"), 3u) << result.err;
+    EXPECT_EQ(count(linesOf(result.err), "is off the screen, which is 320 x 568 points"), 2u) << result.err;
     EXPECT_EQ(count(eventsOf(result.out), R"("event":"touched")"), 1u) << result.out;
 }

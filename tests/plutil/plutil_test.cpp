@@ -1,11 +1,17 @@
 // plutil on a file holding every kind of value: each verb's output, the file after each change,
 // the errors, and changes made while the Settings app's store writes the same file.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <bit>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "DeviceRoot.h"
@@ -113,6 +119,7 @@ TEST_F(Plutil, EachVerbAndItsErrors) {
         {{"-insert", "b", "-bool", "NO", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":false,"blob")")},
         {{"-insert", "b", "-float", "1e3", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":1000.0,"blob")")},
         {{"-insert", "b", "-date", "1999-12-31T23:59:59Z", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":"1999-12-31T23:59:59Z","blob")")},
+        {{"-insert", "b", "-date", "2100-01-01T00:00:00Z", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":"2100-01-01T00:00:00Z","blob")")},
         {{"-insert", "b", "-data", "AAEC", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":"AAEC","blob")")},
         {{"-insert", "b", "-array", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":[],"blob")")},
         {{"-insert", "b", "-dictionary", "FILE"}, 0, "", "", fixtureWith(R"("blob")", R"("b":{},"blob")")},
@@ -122,6 +129,8 @@ TEST_F(Plutil, EachVerbAndItsErrors) {
         {{"-insert", "AppleLanguages.2", "-string", "x", "FILE"}, 1, "", "index out of range at 'AppleLanguages.2'", ""},
         {{"-replace", "AppleLanguages.1", "-string", "x", "FILE"}, 1, "", "index out of range", ""},
         {{"-insert", "nested.list.first", "-integer", "1", "FILE"}, 1, "", "'first' is not an array index", ""},
+        {{"-replace", "nested.list.01", "-integer", "5", "FILE"}, 1, "", "'01' is not an array index", ""},
+        {{"-extract", "nested.list.01", "raw", "FILE"}, 1, "", "no value at 'nested.list.01'", ""},
         {{"-insert", "count.sub", "-integer", "1", "FILE"}, 1, "", "'count' holds neither a dictionary nor an array", ""},
         {{"-insert", "missing.k", "-integer", "1", "FILE"}, 1, "", "no value at 'missing'", ""},
         {{"-remove", "missing", "FILE"}, 1, "", "no value to remove at 'missing'", ""},
@@ -132,7 +141,7 @@ TEST_F(Plutil, EachVerbAndItsErrors) {
         {{"-insert", "a", "-float", "nan", "FILE"}, 2, "", "not a finite number", ""},
         {{"-insert", "a", "-bool", "maybe", "FILE"}, 2, "", "not a bool", ""},
         {{"-insert", "a", "-date", "2024-02-30T00:00:00Z", "FILE"}, 2, "", "not a date", ""},
-        {{"-insert", "a", "-date", "2100-01-01T00:00:00Z", "FILE"}, 2, "", "not a date", ""},
+        {{"-insert", "a", "-date", "0000-01-01T00:00:00Z", "FILE"}, 2, "", "not a date", ""},
         {{"-insert", "a", "-date", "2024-05-01 12:30:00", "FILE"}, 2, "", "not a date", ""},
         {{"-insert", "a", "-data", "AAE", "FILE"}, 2, "", "not base64", ""},
         {{"-insert", "a", "-string", "\xff", "FILE"}, 2, "", "not valid UTF-8", ""},
@@ -148,6 +157,7 @@ TEST_F(Plutil, EachVerbAndItsErrors) {
         {{"-extract", "a"}, 2, "", "-extract needs a format", ""},
         {{"-extract", "a", "yaml", "FILE"}, 2, "", "-extract cannot write the format 'yaml'", ""},
         {{"-convert", "raw", "FILE"}, 2, "", "-convert cannot write the format 'raw'", ""},
+        {{"-convert", "json", "FILE"}, 2, "", "JSON, which is not a property list: give -o", ""},
         {{"-create", "json", "FILE"}, 2, "", "-create cannot write the format 'json'", ""},
         {{"-insert", "a", "-string"}, 2, "", "option '-string' needs a value", ""},
         {{"-lint"}, 2, "", "no FILE given", ""},
@@ -214,8 +224,11 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), 2u);
     EXPECT_EQ(objc_cast<NSString>(list->objectAtIndex(0))->str(), "fr");
-    EXPECT_EQ(plutil({"-create", "xml1", "FILE"}).out, "");
-    EXPECT_EQ(json(), "{}\n");
+    // -create makes new files only: an existing one is kept as it was.
+    const auto again = plutil({"-create", "xml1", "FILE"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find("already exists"), std::string::npos) << again.err;
+    EXPECT_NE(json(), "{}\n");
 
     // -lint tells each file's fault and fails if any has one.
     scratch_.writeFile("/empty.plist", "");
@@ -242,23 +255,72 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
     EXPECT_EQ(scratch_.readFile("/garbage.plist"), "<plist><dict><key>a</key></plist>");
 }
 
-// A binary file holding only a date in the year 2200, which the binary encoding can carry but the
-// writer's 32-bit seconds cannot: it reads and shows, but is never written back wrapped to 1932.
-TEST_F(Plutil, ADateTheWriterCannotHoldIsRefusedNotWrapped) {
-    const uint64_t bits = std::bit_cast<uint64_t>(6.3e9);
-    std::string bytes = "bplist00\x33";
-    for (int shift = 56; shift >= 0; shift -= 8) bytes += static_cast<char>(bits >> shift & 0xFF);
-    bytes += '\x08';                            // offset table: the one object at 8
-    bytes += std::string(6, '\0') + "\x01\x01";  // trailer: one-byte offsets and references
-    for (uint64_t field : {1, 0, 17})
-        for (int shift = 56; shift >= 0; shift -= 8) bytes += static_cast<char>(field >> shift & 0xFF);
-    scratch_.writeFile("/fixture.plist", bytes);
+// Output goes where the path leads without replacing what is there: a FIFO, a device and a stream
+// are written in place, a link's target is replaced and the link kept; and only a device's
+// preference folder, where the Settings app locks, gets lock files.
+TEST_F(Plutil, OutputsWriteThroughWhatThePathIsAndLockOnlyWhereTheStoreDoes) {
+    const auto xml = plutil({"-convert", "xml1", "-o", "-", "FILE"});
+    ASSERT_EQ(xml.status, 0);
+    EXPECT_EQ(plutil({"-convert", "xml1", "-o", "/dev/stdout", "FILE"}).out, xml.out);
 
-    EXPECT_EQ(plutil({"-convert", "json", "-o", "-", "FILE"}).out, "\"2200-08-22T16:00:00Z\"\n");
-    const auto convert = plutil({"-convert", "xml1", "FILE"});
-    EXPECT_EQ(convert.status, 1);
-    EXPECT_NE(convert.err.find("cannot be written as a property list"), std::string::npos) << convert.err;
-    EXPECT_EQ(bytes, scratch_.readFile("/fixture.plist"));
+    const std::string fifo = scratch_ / "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    // Held open both ways, so neither end waits for the other: what plutil writes waits in the pipe.
+    const int pipe = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(pipe, 0);
+    EXPECT_EQ(plutil({"-convert", "xml1", "-o", fifo, "FILE"}).status, 0);
+    std::string received(xml.out.size() + 1, '\0');
+    received.resize(static_cast<size_t>(std::max<ssize_t>(0, ::read(pipe, received.data(), received.size()))));
+    ::close(pipe);
+    EXPECT_EQ(received, xml.out);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const std::string null = scratch_ / "/null";
+    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {  // the machine's null device, as root
+        EXPECT_EQ(plutil({"-convert", "binary1", "-o", null, "FILE"}).status, 0);
+        EXPECT_TRUE(std::filesystem::is_character_file(null));
+    }
+    const auto directory = plutil({"-convert", "xml1", "-o", scratch_.path(), "FILE"});
+    EXPECT_EQ(directory.status, 1);
+    EXPECT_NE(directory.err.find("is a directory"), std::string::npos) << directory.err;
+
+    // A link to the fixture, and one to an output yet to be made: both stay links.
+    const std::string link = scratch_ / "/link.plist", dangling = scratch_ / "/dangling.plist";
+    std::filesystem::create_symlink("fixture.plist", link);
+    std::filesystem::create_symlink(scratch_ / "/made.plist", dangling);
+    ASSERT_EQ(plutil({"-insert", "through", "-bool", "YES", link}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(json(), fixtureWith(R"("when")", R"("through":true,"when")") + "\n");
+    ASSERT_EQ(plutil({"-convert", "binary1", "-o", dangling, "FILE"}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    EXPECT_EQ(scratch_.readFile("/made.plist").rfind("bplist00", 0), 0u);
+    ASSERT_EQ(plutil({"-create", "xml1", scratch_ / "/created.plist"}).status, 0);
+    EXPECT_EQ(plutil({"-create", "xml1", "-o", "OUT"}).status, 2);
+    for (const auto& entry : std::filesystem::directory_iterator(scratch_.path()))
+        EXPECT_NE(entry.path().extension(), ".lock") << entry.path();
+
+    const std::string folder = scratch_ / "/var/mobile/Library/Preferences";
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(plutil({"-create", "binary1", folder + "/x.plist"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/x.plist.lock"));
+    ASSERT_EQ(plutil({"-insert", "k", "-bool", "NO", folder + "/x.plist"}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(folder + "/x.plist.lock"));
+}
+
+// Dates a phone holds beyond 32-bit seconds from 2001 (years 1900 and 2200): a change elsewhere in
+// the file keeps them, in either encoding.
+TEST_F(Plutil, DatesBeyondThirtyTwoBitSecondsSurviveChanges) {
+    scratch_.writeFile("/fixture.plist",
+                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                       "<key>early</key><date>1900-01-01T00:00:00Z</date>"
+                       "<key>late</key><date>2200-08-22T16:00:00Z</date></dict></plist>\n");
+    const std::string expected = "{\"early\":\"1900-01-01T00:00:00Z\",\"late\":\"2200-08-22T16:00:00Z\"";
+    ASSERT_EQ(plutil({"-insert", "more", "-bool", "YES", "FILE"}).status, 0);
+    EXPECT_EQ(json(), expected + ",\"more\":true}\n");
+    ASSERT_EQ(plutil({"-convert", "binary1", "FILE"}).status, 0);
+    ASSERT_EQ(plutil({"-remove", "more", "FILE"}).status, 0);
+    EXPECT_EQ(json(), expected + "}\n");
+    EXPECT_EQ(scratch_.readFile("/fixture.plist").rfind("bplist00", 0), 0u);
 }
 
 // plutil and the Settings app's store change one preference file at once: neither loses the other's keys.

@@ -9,12 +9,13 @@
 namespace plutil {
 namespace {
 
-// An array index: decimal digits only.
+// An array index: decimal digits only, without a leading zero ("01" is a key, as Apple reads it).
 std::optional<size_t> indexOf(const std::string& component) {
     size_t index = 0;
     const char* end = component.data() + component.size();
     const auto [stop, error] = std::from_chars(component.data(), end, index);
     if (component.empty() || error != std::errc() || stop != end) return std::nullopt;
+    if (component.size() > 1 && component.front() == '0') return std::nullopt;
     return index;
 }
 
