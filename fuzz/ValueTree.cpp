@@ -118,7 +118,7 @@ bool sameNumber(const NSNumber& a, const NSNumber& b) {
     if (a.kind() != b.kind()) return false;
     switch (a.kind()) {
         case NSNumber::Kind::Boolean: return a.boolValue() == b.boolValue();
-        case NSNumber::Kind::Integer: return a.longLongValue() == b.longLongValue();
+        case NSNumber::Kind::Integer: return a.value().isEqualTo(b.value());
         case NSNumber::Kind::Real: {
             const double x = a.doubleValue(), y = b.doubleValue();
             return x == y || (std::isnan(x) && std::isnan(y));

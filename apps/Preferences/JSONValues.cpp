@@ -23,7 +23,10 @@ void writeObject(json::Writer& out, const NSObject* value) {
     } else if (auto* number = objc_cast<NSNumber>(value)) {
         switch (number->kind()) {
             case NSNumber::Kind::Boolean: out.boolean(number->boolValue()); break;
-            case NSNumber::Kind::Integer: out.integer(number->longLongValue()); break;
+            case NSNumber::Kind::Integer:
+                if (number->isUnsigned()) out.unsignedInteger(number->value().unsignedLongLongValue());
+                else out.integer(number->longLongValue());
+                break;
             case NSNumber::Kind::Real: out.number(number->doubleValue()); break;
         }
     } else if (auto* text = objc_cast<NSString>(value)) {

@@ -132,16 +132,17 @@ private:
     size_t offsetSize_ = 0, refSize_ = 0;
 };
 
-// Integers of 1, 2 and 4 bytes are unsigned, of 8 signed; 16 bytes hold a 64-bit value extended.
-std::optional<long long> integerOf(const Object& o) {
-    if (o.count < 8) return static_cast<long long>(bigEndian(o.payload, o.count));
+// Integers of 1, 2 and 4 bytes are unsigned, of 8 signed; 16 bytes hold a signed 128-bit value,
+// which Cocoa writes for unsigned 64-bit ones. Apple's readers take -2^63 to 2^64-1 of them.
+std::optional<NumberValue> integerOf(const Object& o) {
+    if (o.count < 8) return NumberValue::integer(static_cast<long long>(bigEndian(o.payload, o.count)));
     const uint64_t low = bigEndian(o.payload + o.count - 8, 8);
     if (o.count == 16) {
         const uint64_t high = bigEndian(o.payload, 8);
-        const bool negative = low >> 63;
-        if (high != (negative ? ~uint64_t{0} : 0)) return std::nullopt;
+        if (high == 0) return NumberValue::unsignedInteger(low);
+        if (high != ~uint64_t{0} || !(low >> 63)) return std::nullopt;
     }
-    return static_cast<long long>(low);
+    return NumberValue::integer(static_cast<long long>(low));
 }
 
 double realOf(const Object& o) {
@@ -183,7 +184,7 @@ bool scalarValid(const Object& o, uint32_t& keyLength) {
 std::optional<NumberValue> numberOf(const Object& o) {
     switch (o.kind) {
         case Kind::Boolean: return NumberValue::boolean(o.boolean);
-        case Kind::Integer: return NumberValue::integer(*integerOf(o));
+        case Kind::Integer: return *integerOf(o);
         case Kind::Real: return NumberValue::real(realOf(o));
         default: return std::nullopt;
     }

@@ -101,6 +101,11 @@ Writer& Writer::integer(long long value) {
     return *this;
 }
 
+Writer& Writer::unsignedInteger(unsigned long long value) {
+    state_->add(Value(static_cast<std::uint64_t>(value)));
+    return *this;
+}
+
 Writer& Writer::number(double value) {
     if (!std::isfinite(value))
         state_->add(Value(nullptr));

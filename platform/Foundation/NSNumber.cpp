@@ -24,11 +24,15 @@ long long NumberValue::longLongValue() const {
     return static_cast<long long>(real_);
 }
 
-double NumberValue::doubleValue() const { return kind_ == Kind::Real ? real_ : static_cast<double>(integer_); }
+double NumberValue::doubleValue() const {
+    if (kind_ == Kind::Real) return real_;
+    return unsigned_ ? static_cast<double>(static_cast<unsigned long long>(integer_)) : static_cast<double>(integer_);
+}
 
 bool NumberValue::isEqualTo(const NumberValue& other) const {
     if (kind_ == Kind::Real || other.kind_ == Kind::Real) return doubleValue() == other.doubleValue();
-    return integer_ == other.integer_;
+    // -1 and 2^64-1 share their bits, not their value.
+    return integer_ == other.integer_ && unsigned_ == other.unsigned_;
 }
 
 std::string NumberValue::description() const {
@@ -37,5 +41,5 @@ std::string NumberValue::description() const {
         std::snprintf(buf, sizeof buf, "%.17g", real_);
         return buf;
     }
-    return std::to_string(integer_);
+    return unsigned_ ? std::to_string(static_cast<unsigned long long>(integer_)) : std::to_string(integer_);
 }

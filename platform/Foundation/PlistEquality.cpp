@@ -27,7 +27,7 @@ bool sameShallow(const NSObject* a, const NSObject* b, std::vector<std::pair<con
         auto* y = objc_cast<NSNumber>(b);
         if (!y || x->kind() != y->kind()) return false;
         return x->kind() == NSNumber::Kind::Real ? sameBits(x->doubleValue(), y->doubleValue())
-                                                 : x->longLongValue() == y->longLongValue();
+                                                 : x->value().isEqualTo(y->value());
     }
     if (auto* x = objc_cast<NSData>(a)) {
         auto* y = objc_cast<NSData>(b);

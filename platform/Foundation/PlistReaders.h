@@ -4,6 +4,7 @@
 // dictionary means its last value.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "Foundation/PropertyList.h"
@@ -20,7 +21,8 @@ bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std:
 }  // namespace binary
 
 namespace xml {
-Ref<NSObject> parse(std::string_view bytes);
+// `problem`, when given, says which rule a refused document broke and on which line.
+Ref<NSObject> parse(std::string_view bytes, std::string* problem = nullptr);
 bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found);
 }  // namespace xml
 

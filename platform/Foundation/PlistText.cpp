@@ -126,7 +126,7 @@ bool utf16Equals(const uint8_t* p, size_t units, std::string_view utf8) {
            at == utf8.size();
 }
 
-std::optional<long long> parseInteger(std::string_view text) {
+std::optional<NumberValue> parseInteger(std::string_view text) {
     text = trim(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -139,15 +139,15 @@ std::optional<long long> parseInteger(std::string_view text) {
         text.remove_prefix(2);
     }
     if (text.empty()) return std::nullopt;
-    // The magnitude, limited to what a signed 64-bit value can hold with this sign.
-    const unsigned long long limit = negative ? 1ULL << 63 : (1ULL << 63) - 1;
+    // The magnitude, limited to what a property list holds with this sign: -2^63 to 2^64-1.
+    const unsigned long long limit = negative ? 1ULL << 63 : ~0ULL;
     unsigned long long magnitude = 0;
     for (char c : text) {
         const int d = digitValue(c, base);
         if (d < 0 || magnitude > (limit - static_cast<unsigned>(d)) / static_cast<unsigned>(base)) return std::nullopt;
         magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(d);
     }
-    return negative ? static_cast<long long>(0 - magnitude) : static_cast<long long>(magnitude);
+    return negative ? NumberValue::integer(static_cast<long long>(0 - magnitude)) : NumberValue::unsignedInteger(magnitude);
 }
 
 std::optional<double> parseReal(std::string_view text) {
@@ -202,11 +202,11 @@ std::optional<std::string> parseBase64(std::string_view text) {
     out.reserve(text.size() / 4 * 3);
     uint32_t bits = 0;
     int held = 0;  // sextets held in `bits`
-    size_t padding = 0;
+    int pads = 0;  // '=' after them
     for (char c : text) {
-        if (isSpace(c)) continue;
         if (c == '=') {
-            ++padding;
+            // Padding that completes a group of two or three ends the data; any other '=' is noise.
+            if (held >= 2 && held + ++pads >= 4) break;
             continue;
         }
         int v;
@@ -215,8 +215,8 @@ std::optional<std::string> parseBase64(std::string_view text) {
         else if (c >= '0' && c <= '9') v = c - '0' + 52;
         else if (c == '+') v = 62;
         else if (c == '/') v = 63;
-        else return std::nullopt;
-        if (padding) return std::nullopt;  // data after padding
+        else continue;  // as Apple's reader does: whatever is not base64 is skipped
+        pads = 0;
         bits = bits << 6 | static_cast<uint32_t>(v);
         if (++held == 4) {
             out += static_cast<char>(bits >> 16);
@@ -227,7 +227,7 @@ std::optional<std::string> parseBase64(std::string_view text) {
         }
     }
     // A final group of two or three sextets carries one or two bytes; one sextet carries none.
-    if (held == 1 || padding > 2 || (padding && held + padding != 4)) return std::nullopt;
+    if (held == 1) return std::nullopt;
     if (held == 2) out += static_cast<char>(bits >> 4);
     if (held == 3) {
         out += static_cast<char>(bits >> 10);

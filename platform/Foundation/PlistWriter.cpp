@@ -2,11 +2,13 @@
 
 #include <plist/plist.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <memory>
+#include <vector>
 
 #include "Foundation/NSArray.h"
 #include "Foundation/NSData.h"
@@ -27,51 +29,94 @@ using Owned = std::unique_ptr<void, PlistFree>;
 constexpr double kFirstXMLDate = -63113904000.0;
 constexpr double kEndOfXMLDates = 252423993600.0;
 
-// A date node holding the seconds exactly, as Apple's binary files do (a 64-bit real). libplist's
-// own constructor takes 32-bit seconds, which would leave dates before 1901 or after 2038 (valid
-// on a phone) unwritable, so the node comes from a one-object binary file made here.
-plist_t dateNode(double seconds) {
-    unsigned char file[8 + 9 + 1 + 32] = {'b', 'p', 'l', 'i', 's', 't', '0', '0', 0x33};
-    uint64_t bits;
-    std::memcpy(&bits, &seconds, sizeof bits);
-    for (int i = 0; i < 8; ++i) file[9 + i] = static_cast<unsigned char>(bits >> (56 - 8 * i));
-    file[17] = 8;  // the offset table: the one object, at byte 8
-    unsigned char* trailer = file + 18;
+// A node read back from a binary file of one object (a marker byte and its big-endian payload):
+// libplist keeps such a node exactly as read, where its constructors cannot make it.
+plist_t oneObjectNode(uint8_t marker, const unsigned char* payload, size_t size) {
+    unsigned char file[8 + 17 + 1 + 32] = {'b', 'p', 'l', 'i', 's', 't', '0', '0', marker};
+    std::memcpy(file + 9, payload, size);
+    const size_t table = 9 + size;
+    file[table] = 8;  // the offset table: the one object, at byte 8
+    unsigned char* trailer = file + table + 1;
     trailer[6] = 1;   // offset size
     trailer[7] = 1;   // object reference size
     trailer[15] = 1;  // one object, the top one (object 0)
-    trailer[31] = 17; // where the offset table starts
+    trailer[31] = static_cast<unsigned char>(table);
     plist_t node = nullptr;
-    plist_from_bin(reinterpret_cast<const char*>(file), sizeof file, &node);
+    plist_from_bin(reinterpret_cast<const char*>(file), static_cast<uint32_t>(table + 1 + 32), &node);
     return node;
 }
 
-// Whether every date in the tree has a year XML can write.
-bool datesFitXML(const NSObject* obj) {
-    if (auto* d = objc_cast<NSDate>(obj)) {
-        const double t = d->timeIntervalSinceReferenceDate();
-        return t >= kFirstXMLDate && t < kEndOfXMLDates;
-    }
-    if (auto* a = objc_cast<NSArray>(obj)) {
-        for (const auto& item : *a)
-            if (!datesFitXML(item)) return false;
-    }
-    if (auto* d = objc_cast<NSDictionary>(obj)) {
-        for (const auto& [key, value] : *d)
-            if (!datesFitXML(value)) return false;
-    }
-    return true;
+void putBigEndian(uint64_t value, unsigned char* out) {
+    for (int i = 0; i < 8; ++i) out[i] = static_cast<unsigned char>(value >> (56 - 8 * i));
 }
 
-// libplist writes a year before 1000 with fewer than four digits; ISO 8601 (and every reader of
-// plists) wants four. "<date>" appears in the text only as the element: a string's '<' is escaped.
-std::string withFourDigitYears(std::string xml) {
-    constexpr std::string_view kOpen = "<date>";
-    for (size_t at = xml.find(kOpen); at != std::string::npos; at = xml.find(kOpen, at + kOpen.size())) {
-        const size_t year = at + kOpen.size();
+// Seconds exactly, as Apple's binary files hold them (a 64-bit real): libplist's own date
+// constructor takes 32-bit seconds, which would leave dates before 1901 or after 2038 (valid on a
+// phone) unwritable.
+plist_t dateNode(double seconds) {
+    uint64_t bits;
+    std::memcpy(&bits, &seconds, sizeof bits);
+    unsigned char payload[8];
+    putBigEndian(bits, payload);
+    return oneObjectNode(0x33, payload, sizeof payload);
+}
+
+// An integer above 2^63-1 as Cocoa writes it: a 16-byte integer, which libplist then writes back
+// as such in binary and as an unsigned decimal in XML.
+plist_t unsignedNode(uint64_t value) {
+    unsigned char payload[16] = {};
+    putBigEndian(value, payload + 8);
+    return oneObjectNode(0x14, payload, sizeof payload);
+}
+
+// Visits every value that holds no others, in the order the XML text writes them.
+template <class Visit>
+void eachLeaf(const NSObject* obj, Visit&& visit) {
+    if (auto* a = objc_cast<NSArray>(obj)) {
+        for (const auto& item : *a) eachLeaf(item, visit);
+    } else if (auto* d = objc_cast<NSDictionary>(obj)) {
+        for (const auto& [key, value] : *d) eachLeaf(value, visit);
+    } else {
+        visit(obj);
+    }
+}
+
+// Whether every date in the tree has a year XML can write.
+bool datesFitXML(const NSObject* root) {
+    bool fit = true;
+    eachLeaf(root, [&](const NSObject* leaf) {
+        if (auto* d = objc_cast<NSDate>(leaf)) {
+            const double t = d->timeIntervalSinceReferenceDate();
+            fit = fit && t >= kFirstXMLDate && t < kEndOfXMLDates;
+        }
+    });
+    return fit;
+}
+
+// The text of each element named `open` in turn, handed to `fix` to change in place. Such a tag
+// appears in the text only as the element: a string's '<' is escaped.
+template <class Fix>
+void eachElement(std::string& xml, std::string_view open, Fix&& fix) {
+    for (size_t at = xml.find(open); at != std::string::npos; at = xml.find(open, at + open.size()))
+        fix(at + open.size());
+}
+
+// What libplist's XML writer loses, put back: a year before 1000 has four digits in ISO 8601 (and
+// in every reader), and a negative zero keeps its sign ("0.0" otherwise).
+std::string touchedUp(std::string xml, const NSObject* root) {
+    eachElement(xml, "<date>", [&](size_t year) {
         const size_t dash = xml.find('-', year);
         if (dash != std::string::npos && dash - year < 4) xml.insert(year, 4 - (dash - year), '0');
-    }
+    });
+    std::vector<bool> negativeZero;
+    eachLeaf(root, [&](const NSObject* leaf) {
+        auto* n = objc_cast<NSNumber>(leaf);
+        if (n && n->kind() == NSNumber::Kind::Real) negativeZero.push_back(n->doubleValue() == 0 && std::signbit(n->doubleValue()));
+    });
+    size_t real = 0;
+    eachElement(xml, "<real>", [&](size_t text) {
+        if (real < negativeZero.size() && negativeZero[real++] && xml.compare(text, 3, "0.0") == 0) xml.insert(text, 1, '-');
+    });
     return xml;
 }
 
@@ -80,7 +125,9 @@ plist_t toNode(const NSObject* obj) {
     if (auto* n = objc_cast<NSNumber>(obj)) {
         switch (n->kind()) {
             case NSNumber::Kind::Boolean: return plist_new_bool(n->boolValue());
-            case NSNumber::Kind::Integer: return plist_new_uint(static_cast<uint64_t>(n->longLongValue()));
+            case NSNumber::Kind::Integer:
+                if (n->isUnsigned()) return unsignedNode(n->value().unsignedLongLongValue());
+                return plist_new_uint(static_cast<uint64_t>(n->longLongValue()));
             case NSNumber::Kind::Real: return plist_new_real(n->doubleValue());
         }
     }
@@ -128,7 +175,7 @@ std::optional<std::string> serialize(const NSObject* root, Format format) {
     if (!out) return std::nullopt;
     std::string bytes(out, len);
     std::free(out);
-    if (format == Format::XML) return withFourDigitYears(std::move(bytes));
+    if (format == Format::XML) return touchedUp(std::move(bytes), root);
     return bytes;
 }
 

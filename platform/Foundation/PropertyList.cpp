@@ -71,17 +71,25 @@ bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std:
 
 }  // namespace
 
-Ref<NSObject> parse(std::string_view bytes) {
-    if (!fits(bytes)) return nullptr;
-    return binary::claims(bytes) ? binary::parse(bytes) : xml::parse(bytes);
+Ref<NSObject> parse(std::string_view bytes, std::string* problem) {
+    if (!fits(bytes)) {
+        if (problem) *problem = bytes.empty() ? "empty" : "larger than " + std::to_string(kMaxFileBytes) + " bytes";
+        return nullptr;
+    }
+    if (!binary::claims(bytes)) return xml::parse(bytes, problem);
+    Ref<NSObject> root = binary::parse(bytes);
+    if (!root && problem)
+        *problem = "a binary property list that breaks the format's rules";
+    return root;
 }
 
 Ref<NSObject> parseBinary(std::string_view bytes) { return fits(bytes) ? binary::parse(bytes) : nullptr; }
 
 Ref<NSObject> parseXML(std::string_view bytes) { return fits(bytes) ? xml::parse(bytes) : nullptr; }
 
-Ref<NSObject> readFile(const std::string& hostPath) {
-    return withFileBytes(hostPath.c_str(), Ref<NSObject>(), [](std::string_view bytes) { return parse(bytes); });
+Ref<NSObject> readFile(const std::string& hostPath, std::string* problem) {
+    if (problem) *problem = "missing, unreadable or not a regular file";
+    return withFileBytes(hostPath.c_str(), Ref<NSObject>(), [&](std::string_view bytes) { return parse(bytes, problem); });
 }
 
 Ref<NSObject> Found::toObject() const {

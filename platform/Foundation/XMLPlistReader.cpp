@@ -4,6 +4,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -55,11 +56,41 @@ bool isBlank(const char* s) {
     return *s == '\0';
 }
 
-// The next element at or after `n`; stops (with an empty node) at text that is not whitespace.
-pugi::xml_node nextElement(pugi::xml_node n, bool& stray) {
+// The next element at or after `n`; `stray` is set to any text on the way that is not whitespace.
+pugi::xml_node nextElement(pugi::xml_node n, pugi::xml_node& stray) {
     for (pugi::xml_node_type t; (t = n.type()) != pugi::node_null && t != pugi::node_element; n = n.next_sibling())
-        if (isText(t) && !isBlank(n.value())) stray = true;
+        if (isText(t) && !isBlank(n.value()) && !stray) stray = n;
     return n;
+}
+
+// Says which rule broke and where, for a person (plutil -lint, the store's log); costs nothing
+// until a rule breaks, and nothing at all when nobody asked.
+class Trouble {
+public:
+    Trouble(std::string* out, std::string_view text) : out_(out), text_(text) {}
+    bool at(pugi::xml_node n, std::string_view what) { return atOffset(n ? n.offset_debug() : -1, what); }
+    bool atOffset(ptrdiff_t offset, std::string_view what) {
+        if (!out_) return false;
+        *out_ = what;
+        if (offset >= 0 && static_cast<size_t>(offset) <= text_.size())
+            *out_ += " at line " + std::to_string(1 + std::count(text_.begin(), text_.begin() + offset, '\n'));
+        return false;
+    }
+    bool says() const { return out_ != nullptr; }
+
+private:
+    std::string* out_;
+    std::string_view text_;
+};
+
+std::string tagText(pugi::xml_node e) { return "<" + std::string(e.name()) + ">"; }
+
+// A value's text as a message quotes it: short, on one line.
+std::string quoted(std::string_view text) {
+    std::string shown(text.substr(0, 40));
+    for (char& c : shown)
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+    return "'" + shown + (text.size() > 40 ? "...'" : "'");
 }
 
 // The text of a leaf element, its text and CDATA parts joined; nullopt when it holds an element.
@@ -152,50 +183,55 @@ private:
 
 // Checks one value element that holds no others, and hands the sink how to make its object.
 template <class Sink>
-bool leaf(pugi::xml_node e, Tag tag, Sink& sink, std::string& scratch) {
+bool leaf(pugi::xml_node e, Tag tag, Sink& sink, std::string& scratch, Trouble& trouble) {
     const auto content = leafText(e, scratch);
-    if (!content) return false;
+    if (!content) return trouble.at(e, tag == Tag::Unknown ? "unexpected element " + tagText(e) : tagText(e) + " holds an element");
     switch (tag) {
         case Tag::String:
-            if (!text::isValidUTF8(*content)) return false;
+            if (!text::isValidUTF8(*content)) return trouble.at(e, "a <string> that is not valid UTF-8");
             sink.add([&] { return NSString::string(*content); });
             return true;
         case Tag::Integer: {
             const auto v = text::parseInteger(*content);
-            if (v) sink.number(NumberValue::integer(*v));
-            return v.has_value();
+            if (!v) return trouble.at(e, "<integer> " + quoted(*content) + " is not an integer from -2^63 to 2^64-1");
+            sink.number(*v);
+            return true;
         }
         case Tag::Real: {
             const auto v = text::parseReal(*content);
-            if (v) sink.number(NumberValue::real(*v));
-            return v.has_value();
+            if (!v) return trouble.at(e, "<real> " + quoted(*content) + " is not a number");
+            sink.number(NumberValue::real(*v));
+            return true;
         }
         case Tag::True:
         case Tag::False:
-            if (!isBlank(*content)) return false;
+            if (!isBlank(*content)) return trouble.at(e, tagText(e) + " holds text");
             sink.number(NumberValue::boolean(tag == Tag::True));
             return true;
         case Tag::Date: {
             const auto v = text::parseDate(*content);
-            if (v) sink.add([&] { return make<NSDate>(*v); });
-            return v.has_value();
+            if (!v) return trouble.at(e, "<date> " + quoted(*content) + " is not a date YYYY-MM-DDTHH:MM:SSZ");
+            sink.add([&] { return make<NSDate>(*v); });
+            return true;
         }
         case Tag::Data: {
             auto v = text::parseBase64(*content);
-            if (v) sink.add([&] { return make<NSData>(std::move(*v)); });
-            return v.has_value();
+            if (!v) return trouble.at(e, "<data> is not base64");
+            sink.add([&] { return make<NSData>(std::move(*v)); });
+            return true;
         }
-        default: return false;  // a key out of place, or an element that is no value
+        case Tag::Key: return trouble.at(e, "a <key> where a value belongs");
+        default: return trouble.at(e, "unexpected element " + tagText(e));
     }
 }
 
 // Walks the value at `root` and everything in it, checking every rule; false when one is broken.
 template <class Sink>
-bool walk(pugi::xml_node root, Sink& sink) {
+bool walk(pugi::xml_node root, Sink& sink, Trouble& trouble) {
     struct Frame {
         pugi::xml_node_struct* next;  // the next node to look at inside the container
+        pugi::xml_node_struct* key;   // a dictionary's key read, its value not yet; else null
         bool dictionary;
-        bool keyed;  // a dictionary's key was read, its value not yet
     };
     std::array<Frame, kMaxNesting> stack;  // left uninitialised: only frames below `depth` are used
     size_t depth = 0;
@@ -203,9 +239,9 @@ bool walk(pugi::xml_node root, Sink& sink) {
 
     auto settle = [&](pugi::xml_node e) {
         const Tag tag = tagOf(e);
-        if (tag != Tag::Dictionary && tag != Tag::Array) return leaf(e, tag, sink, scratch);
-        if (depth == stack.size()) return false;
-        stack[depth++] = Frame{e.first_child().internal_object(), tag == Tag::Dictionary, false};
+        if (tag != Tag::Dictionary && tag != Tag::Array) return leaf(e, tag, sink, scratch, trouble);
+        if (depth == stack.size()) return trouble.at(e, "nested deeper than " + std::to_string(kMaxNesting) + " levels");
+        stack[depth++] = Frame{e.first_child().internal_object(), nullptr, tag == Tag::Dictionary};
         sink.open(tag == Tag::Dictionary);
         return true;
     };
@@ -213,91 +249,166 @@ bool walk(pugi::xml_node root, Sink& sink) {
     if (!settle(root)) return false;
     while (depth) {
         Frame& f = stack[depth - 1];
-        bool stray = false;
+        pugi::xml_node stray;
         const pugi::xml_node e = nextElement(pugi::xml_node(f.next), stray);
-        if (stray) return false;
+        if (stray) return trouble.at(stray, "text between values");
         if (e.type() == pugi::node_null) {
-            if (f.keyed) return false;  // a key without its value
+            if (f.key) {
+                if (!trouble.says()) return false;
+                return trouble.at(pugi::xml_node(f.key), "missing value for key " + quoted(*leafText(pugi::xml_node(f.key), scratch)));
+            }
             sink.close();
             --depth;
             continue;
         }
         f.next = e.next_sibling().internal_object();
-        if (f.dictionary && !f.keyed) {
-            const auto key = tagOf(e) == Tag::Key ? leafText(e, scratch) : std::nullopt;
-            if (!key || !text::isValidUTF8(*key)) return false;
+        if (f.dictionary && !f.key) {
+            if (tagOf(e) != Tag::Key) return trouble.at(e, "expected a <key>, found " + tagText(e));
+            const auto key = leafText(e, scratch);
+            if (!key) return trouble.at(e, "<key> holds an element");
+            if (!text::isValidUTF8(*key)) return trouble.at(e, "a <key> that is not valid UTF-8");
             sink.key(*key);
-            f.keyed = true;
+            f.key = e.internal_object();
             continue;
         }
         if (f.dictionary) sink.value(depth, e);
-        f.keyed = false;
+        f.key = nullptr;
         if (!settle(e)) return false;
     }
     return true;
 }
 
 // The one value inside the document's <plist> element; empty when the document has another shape.
-pugi::xml_node topValue(const pugi::xml_document& doc) {
-    bool stray = false;
+pugi::xml_node topValue(const pugi::xml_document& doc, Trouble& trouble) {
+    pugi::xml_node stray;
     const pugi::xml_node plist = nextElement(doc.first_child(), stray);
-    if (stray || !plist || !sameName(plist.name(), "plist") || nextElement(plist.next_sibling(), stray) || stray)
-        return {};
+    if (stray) return trouble.at(stray, "text outside the <plist> element"), pugi::xml_node();
+    if (!plist) return trouble.atOffset(-1, "no <plist> element"), pugi::xml_node();
+    if (!sameName(plist.name(), "plist")) return trouble.at(plist, "the document is " + tagText(plist) + ", not <plist>"), pugi::xml_node();
+    if (const pugi::xml_node after = nextElement(plist.next_sibling(), stray); after || stray)
+        return trouble.at(after ? after : stray, "something after the <plist> element"), pugi::xml_node();
     const pugi::xml_node value = nextElement(plist.first_child(), stray);
-    if (stray || !value || nextElement(value.next_sibling(), stray) || stray) return {};
+    if (stray) return trouble.at(stray, "text between values"), pugi::xml_node();
+    if (!value) return trouble.at(plist, "an empty <plist>"), pugi::xml_node();
+    if (const pugi::xml_node second = nextElement(value.next_sibling(), stray); second || stray)
+        return trouble.at(second ? second : stray, "more than one value in <plist>"), pugi::xml_node();
     return value;
 }
 
 // Whether the text holds U+0000, raw or as a character reference. XML allows neither, and the parser
 // would silently end the text there.
-bool holdsNul(std::string_view bytes) {
-    if (bytes.find('\0') != std::string_view::npos) return true;
+// Where the text holds U+0000, raw or as a character reference; npos when it does not.
+size_t nulAt(std::string_view bytes) {
+    if (const size_t raw = bytes.find('\0'); raw != std::string_view::npos) return raw;
     for (size_t at = bytes.find("&#"); at != std::string_view::npos; at = bytes.find("&#", at + 2)) {
         size_t i = at + 2;
         const bool hex = i < bytes.size() && bytes[i] == 'x';
         i += hex;
         const size_t digits = i;
         while (i < bytes.size() && bytes[i] == '0') ++i;
-        if (i > digits && i < bytes.size() && bytes[i] == ';') return true;
+        if (i > digits && i < bytes.size() && bytes[i] == ';') return at;
     }
-    return false;
+    return std::string_view::npos;
 }
 
-// Parses the document; its top value, or an empty node when it is no well-formed property list.
-pugi::xml_node load(pugi::xml_document& doc, std::string_view bytes) {
-    if (holdsNul(bytes)) return {};
+// The document as UTF-8, the encoding the rest of the reader takes. XML may be UTF-16 (told by a
+// byte-order mark, or by "<?" in either byte order) or UTF-8 with or without a mark; a document
+// that declares any other encoding is refused, as its bytes would be misread.
+std::optional<std::string_view> asUTF8(std::string_view bytes, std::string& converted, Trouble& trouble) {
+    auto starts = [&](std::string_view prefix) { return bytes.starts_with(prefix); };
+    using namespace std::string_view_literals;
+    const bool little = starts("\xFF\xFE"sv) || starts("<\0?\0"sv);
+    const bool big = starts("\xFE\xFF"sv) || starts("\0<\0?"sv);
+    if (little || big) {
+        if (bytes.size() % 2) return trouble.atOffset(-1, "UTF-16 of an odd number of bytes"), std::nullopt;
+        const size_t skip = starts("\xFF\xFE"sv) || starts("\xFE\xFF"sv) ? 2 : 0;
+        std::string units(bytes.substr(skip));
+        if (little)
+            for (size_t i = 0; i + 1 < units.size(); i += 2) std::swap(units[i], units[i + 1]);
+        const auto* p = reinterpret_cast<const uint8_t*>(units.data());
+        if (!text::utf8LengthOfUTF16(p, units.size() / 2))
+            return trouble.atOffset(-1, "UTF-16 holding a lone surrogate or U+0000"), std::nullopt;
+        converted.clear();
+        text::appendUTF16(p, units.size() / 2, converted);
+        return std::string_view(converted);
+    }
+    if (starts("\xEF\xBB\xBF"sv)) bytes.remove_prefix(3);
+    // The declaration, if any, must name what the bytes are.
+    if (bytes.starts_with("<?xml")) {
+        const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+        const size_t at = declaration.find("encoding");
+        if (at != std::string_view::npos) {
+            const size_t quote = declaration.find_first_of("\"'", at);
+            const size_t end = quote == std::string_view::npos ? quote : declaration.find(declaration[quote], quote + 1);
+            if (end == std::string_view::npos) return trouble.atOffset(0, "an XML declaration without its encoding's name"), std::nullopt;
+            std::string name(declaration.substr(quote + 1, end - quote - 1));
+            for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (name != "utf-8" && name != "utf8" && name != "us-ascii" && name != "ascii")
+                return trouble.atOffset(-1, "the encoding " + quoted(name) + ", where only UTF-8 and UTF-16 are read"), std::nullopt;
+        }
+    }
+    return bytes;
+}
+
+// Whether the text starts as JSON does, which people take for a property list.
+bool looksLikeJSON(std::string_view bytes) {
+    const size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && (bytes[first] == '{' || bytes[first] == '[');
+}
+
+// The parsed document: its top value (empty when it is no well-formed property list) and the UTF-8
+// text it was parsed from, which the lines of later messages count in.
+struct Loaded {
+    pugi::xml_node top;
+    std::string_view text;
+};
+
+Loaded load(pugi::xml_document& doc, std::string_view original, std::string& converted, std::string* problem) {
+    Trouble trouble(problem, original);
+    const auto utf8 = asUTF8(original, converted, trouble);
+    if (!utf8) return {};
+    const std::string_view bytes = *utf8;
+    trouble = Trouble(problem, bytes);
+    if (looksLikeJSON(bytes)) return trouble.atOffset(-1, "this looks like JSON, which is not a property list"), Loaded{};
+    if (const size_t nul = nulAt(bytes); nul != std::string_view::npos)
+        return trouble.atOffset(static_cast<ptrdiff_t>(nul), "U+0000, which XML cannot hold"), Loaded{};
     // Whitespace between elements means nothing and is not kept, unless CDATA is about: then a
     // string's whitespace beside a CDATA section must survive.
     constexpr std::string_view kCDATA = "<![CDATA[";  // memmem: find() would stop at every '<'
     const bool cdata = ::memmem(bytes.data(), bytes.size(), kCDATA.data(), kCDATA.size()) != nullptr;
     const unsigned options = pugi::parse_default | (cdata ? pugi::parse_ws_pcdata : pugi::parse_ws_pcdata_single);
-    if (!doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8)) return {};
-    return topValue(doc);
+    const pugi::xml_parse_result parsed = doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+    if (!parsed) return trouble.atOffset(parsed.offset, "XML that is not well-formed (" + std::string(parsed.description()) + ")"), Loaded{};
+    return Loaded{topValue(doc, trouble), bytes};
 }
 
 }  // namespace
 
-Ref<NSObject> parse(std::string_view bytes) {
+Ref<NSObject> parse(std::string_view bytes, std::string* problem) {
     pugi::xml_document doc;
-    const pugi::xml_node value = load(doc, bytes);
+    std::string converted;
+    const Loaded loaded = load(doc, bytes, converted, problem);
     Build sink;
-    if (!value || !walk(value, sink)) return nullptr;
+    Trouble trouble(problem, loaded.text);
+    if (!loaded.top || !walk(loaded.top, sink, trouble)) return nullptr;
     return sink.take();
 }
 
 bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> values) {
     pugi::xml_document doc;
-    const pugi::xml_node top = load(doc, bytes);
+    std::string converted;
+    const pugi::xml_node top = load(doc, bytes, converted, nullptr).top;
     // Where each key's value was found; the hooks ask for a few keys at a time.
     std::array<pugi::xml_node_struct*, 8> few{};
     std::vector<pugi::xml_node_struct*> many(keys.size() > few.size() ? keys.size() : 0);
     const std::span<pugi::xml_node_struct*> found = many.empty() ? std::span(few).first(keys.size()) : std::span(many);
     Find find(keys, found);
-    if (top.type() == pugi::node_null || tagOf(top) != Tag::Dictionary || !walk(top, find)) return false;
+    Trouble silent(nullptr, {});
+    if (top.type() == pugi::node_null || tagOf(top) != Tag::Dictionary || !walk(top, find, silent)) return false;
     for (size_t k = 0; k < keys.size(); ++k) {
         values[k] = {};
         Take sink(values[k]);
-        if (found[k] && walk(pugi::xml_node(found[k]), sink)) sink.finish();
+        if (found[k] && walk(pugi::xml_node(found[k]), sink, silent)) sink.finish();
     }
     return true;
 }

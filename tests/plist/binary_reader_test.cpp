@@ -107,7 +107,14 @@ TEST(BinaryReader, ValuesAtTheirEdgesReadAsWritten) {
     auto* minusOne = objc_cast<NSNumber>((kept = k("\x14" + ones + ones)).get());
     ASSERT_NE(minusOne, nullptr) << "16 bytes, sign-extended";
     EXPECT_EQ(minusOne->longLongValue(), -1);
-    EXPECT_EQ(k("\x14" + std::string(8, '\0') + ones), nullptr) << "2^64 - 1 is past the signed range";
+    auto* most = objc_cast<NSNumber>((kept = k("\x14" + std::string(8, '\0') + ones)).get());
+    ASSERT_NE(most, nullptr) << "2^64 - 1, as Cocoa writes an unsigned 64-bit value";
+    EXPECT_EQ(most->description(), "18446744073709551615");
+    EXPECT_EQ(most->intValue(), -1) << "the low 32 bits, as a C conversion takes them";
+    EXPECT_TRUE(most->boolValue());
+    EXPECT_FALSE(most->value().isEqualTo(minusOne->value())) << "the same bits, another value";
+    EXPECT_EQ(k("\x14" + std::string(7, '\0') + "\x01" + ones), nullptr) << "2^64 + 2^64 - 1 is past every reader";
+    EXPECT_EQ(k("\x14" + ones + std::string(8, '\0')), nullptr) << "below -2^63";
     auto* eight = objc_cast<NSNumber>((kept = k(BinaryBuilder::integer(0x80, 1))).get());
     ASSERT_NE(eight, nullptr);
     EXPECT_EQ(eight->longLongValue(), 128) << "one byte is unsigned";

@@ -16,7 +16,9 @@ std::optional<nlohmann::json> jsonValue(const NSObject* value, std::string& prob
     if (auto* number = objc_cast<NSNumber>(value)) {
         switch (number->kind()) {
             case NSNumber::Kind::Boolean: return nlohmann::json(number->boolValue());
-            case NSNumber::Kind::Integer: return nlohmann::json(number->longLongValue());
+            case NSNumber::Kind::Integer:
+                if (number->isUnsigned()) return nlohmann::json(number->value().unsignedLongLongValue());
+                return nlohmann::json(number->longLongValue());
             case NSNumber::Kind::Real: break;
         }
         if (std::isfinite(number->doubleValue())) return nlohmann::json(number->doubleValue());

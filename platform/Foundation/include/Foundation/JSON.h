@@ -24,6 +24,7 @@ public:
     Writer& string(std::string_view text);
     Writer& boolean(bool value);
     Writer& integer(long long value);
+    Writer& unsignedInteger(unsigned long long value);
     // Exact; a whole number prints without a fraction ("1", not "1.0"); NaN and infinities as null,
     // which JSON cannot carry.
     Writer& number(double value);

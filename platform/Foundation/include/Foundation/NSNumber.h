@@ -13,23 +13,35 @@ public:
     enum class Kind { Boolean, Integer, Real };
 
     constexpr NumberValue() = default;
-    static constexpr NumberValue boolean(bool v) { return {Kind::Boolean, v ? 1 : 0, 0}; }
-    static constexpr NumberValue integer(long long v) { return {Kind::Integer, v, 0}; }
-    static constexpr NumberValue real(double v) { return {Kind::Real, 0, v}; }
+    static constexpr NumberValue boolean(bool v) { return {Kind::Boolean, v ? 1 : 0, 0, false}; }
+    static constexpr NumberValue integer(long long v) { return {Kind::Integer, v, 0, false}; }
+    // Property lists hold integers up to 2^64-1 (Cocoa writes unsigned 64-bit values so); one
+    // above 2^63-1 is kept as unsigned.
+    static constexpr NumberValue unsignedInteger(unsigned long long v) {
+        return {Kind::Integer, static_cast<long long>(v), 0, v > 9223372036854775807ULL};
+    }
+    static constexpr NumberValue real(double v) { return {Kind::Real, 0, v, false}; }
 
     Kind kind() const { return kind_; }
+    // An integer above 2^63-1.
+    bool isUnsigned() const { return unsigned_; }
     bool boolValue() const;
-    // Truncates toward zero from a real, keeps the low 32 bits of a wide integer, as a C cast does.
+    // Truncates toward zero from a real, keeps the low 32 bits of a wide integer, as a C cast does
+    // (so 2^64-1 reads as -1, as Foundation's intValue of an unsigned long long does).
     int intValue() const;
+    // The low 64 bits of an integer, as a C cast does.
     long long longLongValue() const;
+    unsigned long long unsignedLongLongValue() const { return static_cast<unsigned long long>(longLongValue()); }
     double doubleValue() const;
     bool isEqualTo(const NumberValue& other) const;
     std::string description() const;
 
 private:
-    constexpr NumberValue(Kind kind, long long integer, double real) : kind_(kind), integer_(integer), real_(real) {}
+    constexpr NumberValue(Kind kind, long long integer, double real, bool isUnsigned)
+        : kind_(kind), unsigned_(isUnsigned), integer_(integer), real_(real) {}
 
     Kind kind_ = Kind::Integer;
+    bool unsigned_ = false;
     long long integer_ = 0;
     double real_ = 0;
 };
@@ -51,6 +63,7 @@ public:
     bool boolValue() const { return value_.boolValue(); }
     int intValue() const { return value_.intValue(); }
     long long longLongValue() const { return value_.longLongValue(); }
+    bool isUnsigned() const { return value_.isUnsigned(); }
     double doubleValue() const { return value_.doubleValue(); }
     bool isEqualToNumber(const NSNumber& other) const { return value_.isEqualTo(other.value_); }
 

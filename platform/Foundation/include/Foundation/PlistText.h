@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "Foundation/NSNumber.h"
+
 namespace plist::text {
 
 // Well-formed UTF-8: no overlong forms, surrogates, code points past U+10FFFF, or U+0000.
@@ -26,13 +28,14 @@ void appendUTF16(const uint8_t* p, size_t units, std::string& out);
 bool utf16Equals(const uint8_t* p, size_t units, std::string_view utf8);
 
 // <integer>: optional sign, then decimal digits (a leading zero is still decimal) or "0x" and hex
-// digits; surrounding whitespace allowed; nullopt outside the signed 64-bit range.
-std::optional<long long> parseInteger(std::string_view text);
+// digits; surrounding whitespace allowed; nullopt outside -2^63 to 2^64-1.
+std::optional<NumberValue> parseInteger(std::string_view text);
 // <real>: optional sign, decimal digits with optional fraction and exponent, or nan / inf / infinity.
 std::optional<double> parseReal(std::string_view text);
 // <date>: "YYYY-MM-DDTHH:MM:SSZ" as seconds since 2001-01-01 00:00:00 UTC.
 std::optional<double> parseDate(std::string_view text);
-// <data>: base64, whitespace anywhere, '=' padding only at the end.
+// <data>: base64 as Apple reads it: every character outside the alphabet is skipped, and padding
+// that completes the last group ends the data; nullopt only for a last group of one sextet.
 std::optional<std::string> parseBase64(std::string_view text);
 
 }  // namespace plist::text

@@ -25,15 +25,17 @@ inline constexpr size_t kMaxFileBytes = 1 << 20;
 inline constexpr size_t kMaxNesting = 512;
 
 // The top-level value of a property list in either encoding ("bplist" at the start means binary);
-// nil for empty, oversized or unreadable input.
-Ref<NSObject> parse(std::string_view bytes);
+// nil for empty, oversized or unreadable input, and then `problem` (when given) says why, with the
+// line for XML ("missing value for key 'b' at line 4").
+Ref<NSObject> parse(std::string_view bytes, std::string* problem = nullptr);
 // One encoding only.
 Ref<NSObject> parseBinary(std::string_view bytes);
 Ref<NSObject> parseXML(std::string_view bytes);
 
 // The top-level value of the property-list file at a host path; nil for a missing, unreadable,
-// oversized or malformed file, and for anything but a regular file (opened without blocking).
-Ref<NSObject> readFile(const std::string& hostPath);
+// oversized or malformed file, and for anything but a regular file (opened without blocking);
+// `problem` as for parse.
+Ref<NSObject> readFile(const std::string& hostPath, std::string* problem = nullptr);
 
 // One value of the dictionary at the top of a property list, found by key: a number as a plain value
 // (the hooks read on every call, and a number needs no object), any other kind as its object;
