@@ -44,12 +44,14 @@ Ref<NSMutableArray> PSListController::loadSpecifiersFromPlistName(const std::str
     NSBundle* b = bundle();
     // pathForResource refuses names that leave the bundle.
     const std::optional<std::string> path = b ? b->pathForResource(name, "plist") : std::nullopt;
-    Ref<NSObject> contents = path ? plist::readFile(*path) : nullptr;
+    std::string why = "missing";
+    Ref<NSObject> contents = path ? plist::readFile(*path, &why) : nullptr;
     auto* list = objc_cast<NSDictionary>(contents.get());
     auto* items = list ? objc_cast<NSArray>(list->objectForKey("items")) : nullptr;
     if (!items) {
-        NSLog("Preferences: %s.plist in %s is missing or holds no \"items\" list; the page has no rows", name.c_str(),
-              b ? b->bundlePath().c_str() : "(no bundle)");
+        if (contents) why = "holds no \"items\" list";
+        NSLog("Preferences: %s.plist in %s: %s; the page has no rows", name.c_str(),
+              b ? b->bundlePath().c_str() : "(no bundle)", why.c_str());
         return rows;
     }
     for (const auto& item : *items)

@@ -44,9 +44,11 @@ StoredFile readStoredFile(const std::string& hostPath) {
         case device::FileStatus::NotRegular: return refused(FileState::Untouchable, "not a regular file");
         default: return refused(FileState::Untouchable, std::strerror(error));
     }
-    Ref<NSObject> root = plist::parse(bytes);
+    std::string why;
+    Ref<NSObject> root = plist::parse(bytes, &why);
     if (auto* dictionary = objc_cast<NSDictionary>(root.get())) return StoredFile{FileState::Read, dictionary, {}};
-    return refused(FileState::Corrupt, "is not a readable property-list dictionary");
+    if (root) why = "its top value is not a dictionary";
+    return refused(FileState::Corrupt, "is not a readable property-list dictionary (" + why + ")");
 }
 
 }  // namespace preferences

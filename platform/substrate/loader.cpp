@@ -66,11 +66,13 @@ bool filterMatches(const NSDictionary* filter, const Process& process) {
 bool shouldLoad(const std::string& directory, const std::string& name, const Process& process) {
     const std::string plistPath = directory + "/" + name + ".plist";
     if (access(plistPath.c_str(), F_OK) != 0) return true;  // no filter at all: every process
-    const Ref<NSObject> contents = plist::readFile(plistPath);
+    std::string why;
+    const Ref<NSObject> contents = plist::readFile(plistPath, &why);
     auto* root = objc_cast<NSDictionary>(contents.get());
     const NSObject* filter = root ? root->objectForKey("Filter") : nullptr;
     if (!root || (filter && !objc_cast<NSDictionary>(filter))) {
-        NSLog("MS:Error: unreadable filter %s.plist; %s.dylib not loaded", name.c_str(), name.c_str());
+        if (contents) why = root ? "its Filter is not a dictionary" : "its top value is not a dictionary";
+        NSLog("MS:Error: unreadable filter %s.plist (%s); %s.dylib not loaded", name.c_str(), why.c_str(), name.c_str());
         return false;
     }
     return !filter || filterMatches(objc_cast<NSDictionary>(filter), process);

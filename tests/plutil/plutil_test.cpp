@@ -232,7 +232,7 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
 
     // -lint tells each file's fault and fails if any has one.
     scratch_.writeFile("/empty.plist", "");
-    scratch_.writeFile("/garbage.plist", "<plist><dict><key>a</key></plist>");
+    scratch_.writeFile("/garbage.plist", "<plist><dict><key>a</key></dict></plist>");
     scratch_.writeFile("/truncated.plist", "bplist00\x01");
     scratch_.writeFile("/huge.plist", std::string(plist::kMaxFileBytes + 1, ' '));
     ASSERT_EQ(::mkfifo((scratch_ / "/fifo.plist").c_str(), 0644), 0);  // must not hang the tool
@@ -241,8 +241,8 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
                               scratch_ / "/missing.plist", scratch_.path()});
     EXPECT_EQ(lint.status, 1);
     EXPECT_EQ(lint.out, global + ": OK\n" + scratch_ / "/empty.plist: the file is empty\n" +
-                            scratch_ / "/garbage.plist: not a readable property list (XML)\n" +
-                            scratch_ / "/truncated.plist: not a readable property list (binary)\n" +
+                            scratch_ / "/garbage.plist: not a readable property list (XML): missing value for key 'a' at line 1\n" +
+                            scratch_ / "/truncated.plist: not a readable property list (binary): a binary property list that breaks the format's rules\n" +
                             scratch_ / "/huge.plist: larger than 1048576 bytes, which no property list here may be\n" +
                             scratch_ / "/fifo.plist: not a regular file\n" +
                             scratch_ / "/missing.plist: No such file or directory\n" + scratch_.path() +
@@ -252,7 +252,27 @@ TEST_F(Plutil, HelpCreateLintAndConvert) {
     EXPECT_EQ(silent.out, "");
     // A file that holds no property list is not edited, nor moved aside.
     EXPECT_EQ(plutil({"-insert", "a", "-bool", "1", scratch_ / "/garbage.plist"}).status, 1);
-    EXPECT_EQ(scratch_.readFile("/garbage.plist"), "<plist><dict><key>a</key></plist>");
+    EXPECT_EQ(scratch_.readFile("/garbage.plist"), "<plist><dict><key>a</key></dict></plist>");
+}
+
+// -lint names the broken rule and its line, as Apple's tool does.
+TEST_F(Plutil, LintSaysWhatIsWrongAndOnWhichLine) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"<?xml version=\"1.0\"?>\n<plist>\n<dict>\n<key>a</key><sting>x</sting>\n</dict></plist>",
+         "unexpected element <sting> at line 4"},
+        {"<plist><dict>\n<key>a</key><true/>\n<key>b</key>\n</dict></plist>", "missing value for key 'b' at line 3"},
+        {"<plist><dict><key>a</key>\n\n<integer>12x</integer></dict></plist>", "<integer> '12x' is not an integer"},
+        {"<plist><dict>\n<key>a</key><true/>\n</plist>", "XML that is not well-formed (Start-end tags mismatch) at line 3"},
+        {"{\"a\": true}", "this looks like JSON, which is not a property list"},
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><plist><dict/></plist>",
+         "the encoding 'iso-8859-1', where only UTF-8 and UTF-16 are read"},
+    };
+    for (const auto& [text, reason] : cases) {
+        scratch_.writeFile("/fixture.plist", text);
+        const auto lint = plutil({"-lint", "FILE"});
+        EXPECT_EQ(lint.status, 1) << text;
+        EXPECT_NE(lint.out.find(": not a readable property list (XML): " + reason), std::string::npos) << lint.out;
+    }
 }
 
 // Output goes where the path leads without replacing what is there: a FIFO, a device and a stream

@@ -48,10 +48,11 @@ std::optional<PlistFile> readPlistFile(const std::string& path, std::string& pro
         problem = "the file is empty";
         return std::nullopt;
     }
-    PlistFile file{plist::parse(bytes), bytes.starts_with("bplist") ? plist::Format::Binary : plist::Format::XML};
+    std::string why;
+    PlistFile file{plist::parse(bytes, &why), bytes.starts_with("bplist") ? plist::Format::Binary : plist::Format::XML};
     if (!file.root) {
-        problem = file.format == plist::Format::Binary ? "not a readable property list (binary)"
-                                                       : "not a readable property list (XML)";
+        problem = std::string(file.format == plist::Format::Binary ? "not a readable property list (binary): "
+                                                                   : "not a readable property list (XML): ") + why;
         return std::nullopt;
     }
     return file;
