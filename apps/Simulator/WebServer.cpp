@@ -12,8 +12,6 @@
 namespace simulator {
 namespace {
 
-constexpr auto kStreamPatience = std::chrono::seconds(10);  // between keep-alive comments
-
 std::optional<std::string> header(const httplib::Request& request, const char* name) {
     if (!request.has_header(name)) return std::nullopt;
     return request.get_header_value(name);
@@ -58,6 +56,27 @@ void WebServer::serve() { server_->listen_after_bind(); }
 void WebServer::stop() {
     feed_.close();  // ends the event streams, which hold workers of the server
     server_->stop();
+}
+
+// A stream whose reader left ends at its next heartbeat. One that finds every slot taken calls the
+// roll, so the streams of readers that left end now, and takes the first slot one frees.
+bool WebServer::takeStreamSlot() {
+    std::unique_lock lock(slotsMutex_);
+    if (streams_ >= kMostStreams) {
+        feed_.callTheRoll();
+        slotFreed_.wait_for(lock, 2 * kHeartbeat, [this] { return streams_ < kMostStreams; });
+        if (streams_ >= kMostStreams) return false;
+    }
+    ++streams_;
+    return true;
+}
+
+void WebServer::freeStreamSlot() {
+    {
+        std::lock_guard lock(slotsMutex_);
+        --streams_;
+    }
+    slotFreed_.notify_one();
 }
 
 void WebServer::route() {
@@ -108,21 +127,20 @@ void WebServer::route() {
         servePicture(response, feed_.settings());
     });
     server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
-        if (++streams_ > kMostStreams) {
-            --streams_;
-            return refuse(response, 503, "too many event streams are open");
-        }
+        if (!takeStreamSlot()) return refuse(response, 503, "too many event streams are open");
         auto cursor = std::make_shared<FeedCursor>();
         response.set_chunked_content_provider(
             "text/event-stream",
             [this, cursor](size_t, httplib::DataSink& sink) {
-                const FeedUpdate update = feed_.next(*cursor, kStreamPatience);
-                if (update.closed) return false;
+                const FeedUpdate update = feed_.next(*cursor, kHeartbeat);
+                // A reader that closed its end is found here (the socket reads as ended), not
+                // only when a write fails long after.
+                if (update.closed || !sink.is_writable()) return false;
                 const std::string messages = eventsForUpdate(update, feed_);
                 const std::string_view out = messages.empty() ? kKeepAlive : std::string_view(messages);
                 return sink.write(out.data(), out.size());
             },
-            [this](bool) { --streams_; });
+            [this](bool) { freeStreamSlot(); });
     });
     server.Post("/touch", [this](const httplib::Request& request, httplib::Response& response) {
         if (!isJSON(request)) return refuse(response, 415, "a click is sent as application/json");
