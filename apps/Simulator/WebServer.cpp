@@ -81,12 +81,18 @@ void WebServer::freeStreamSlot() {
 
 void WebServer::route() {
     httplib::Server& server = *server_;
-    // Enough workers for the streams and the requests beside them; a stalled client holds one
-    // worker for at most the timeouts below, never the device.
-    server.new_task_queue = [] { return new httplib::ThreadPool(kMostStreams + 8); };
-    server.set_read_timeout(5, 0);
+    // A connection holds a worker from the moment it is accepted until it ends. What may hold one
+    // for long has a cap of its own (kMostStreams streams, kMostClicks clicks waiting for the
+    // Settings app); everything else is short: a request must begin within the keep-alive wait and
+    // each read of it must bring bytes within the read timeout, or the connection is dropped. So a
+    // client that stalls costs one worker for about a second, the workers far outnumber the caps,
+    // and the page's own requests find a free one however many of its streams and clicks are
+    // waiting. Should more stalled clients than workers arrive at once, the rest wait in order,
+    // each turn about a second.
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.set_read_timeout(1, 0);
     server.set_write_timeout(5, 0);
-    server.set_keep_alive_timeout(2);
+    server.set_keep_alive_timeout(1);
     server.set_payload_max_length(kLargestBody);
     server.set_default_headers({
         {"Cache-Control", "no-store"},
@@ -146,6 +152,13 @@ void WebServer::route() {
         if (!isJSON(request)) return refuse(response, 415, "a click is sent as application/json");
         const auto parsed = parseTouchBody(request.body, feed_.settings().heightInPoints);
         if (const auto* problem = std::get_if<std::string>(&parsed)) return refuse(response, 400, *problem);
+        // Clicks wait their turn for the Settings app; past a few, a click is refused at once
+        // rather than holding a worker for the turns of all before it.
+        struct Waiting {
+            std::atomic<int>& count;
+            ~Waiting() { --count; }
+        } waiting{clicks_};
+        if (++clicks_ > kMostClicks) return refuse(response, 503, "the click was lost: earlier clicks are still waiting for the Settings app");
         const auto answer = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
         if (!answer) return refuse(response, 503, "the Settings app did not answer; a new one is starting");
         nlohmann::json events = nlohmann::json::array();

@@ -33,6 +33,8 @@ public:
     void stop();
 
     static constexpr int kMostStreams = 8;        // event streams open at once
+    static constexpr int kMostClicks = 4;         // clicks waiting for the Settings app at once
+    static constexpr int kWorkers = 64;           // connections served at once
     static constexpr size_t kLargestBody = 1024;  // a click is a few bytes
     // How often a quiet stream looks whether its reader is still there.
     static constexpr std::chrono::seconds kHeartbeat{1};
@@ -50,6 +52,7 @@ private:
     std::mutex slotsMutex_;
     std::condition_variable slotFreed_;
     int streams_ = 0;
+    std::atomic<int> clicks_{0};
 };
 
 }  // namespace simulator
