@@ -159,8 +159,9 @@ void WebServer::route() {
             ~Waiting() { --count; }
         } waiting{clicks_};
         if (++clicks_ > kMostClicks) return refuse(response, 503, "the click was lost: earlier clicks are still waiting for the Settings app");
-        const auto answer = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
-        if (!answer) return refuse(response, 503, "the Settings app did not answer; a new one is starting");
+        const auto acted = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
+        if (const auto* lost = std::get_if<std::string>(&acted)) return refuse(response, 503, *lost);
+        const SettingsAnswer* answer = std::get_if<SettingsAnswer>(&acted);
         nlohmann::json events = nlohmann::json::array();
         for (const std::string& line : answer->events) {
             auto event = nlohmann::json::parse(line, nullptr, false);
@@ -168,6 +169,7 @@ void WebServer::route() {
         }
         nlohmann::json body = {{"done", answer->done}, {"events", events}, {"settings", feed_.settings().version}};
         if (!answer->done) body["problem"] = answer->problem;
+        if (answer->replayed) body["replayed"] = true;
         // Text from the device that is not UTF-8 is replaced, so the answer is always valid JSON.
         response.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "application/json");
     });

@@ -175,6 +175,18 @@ std::vector<pid_t> processesOfDevice(const std::string& root) {
     return found;
 }
 
+pid_t processOfDevice(const std::string& root, const std::string& name) {
+    pid_t found = -1;
+    for (pid_t pid : processesOfDevice(root)) {
+        std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+        std::string program;
+        if (!std::getline(comm, program) || program != name) continue;
+        if (found >= 0) return -1;
+        found = pid;
+    }
+    return found;
+}
+
 std::optional<Spot> targetCentre(const std::string& settingsData, const std::string& label, const std::string& kind) {
     const auto data = nlohmann::json::parse(settingsData, nullptr, false);
     if (!data.is_object() || !data.contains("targets")) return std::nullopt;

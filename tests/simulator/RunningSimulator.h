@@ -81,6 +81,8 @@ std::string firstBytes(int fd);
 int stalledConnection(int port, const std::string& request);
 // The pids of the processes whose environment names `root` as their device.
 std::vector<pid_t> processesOfDevice(const std::string& root);
+// The one process of the device running the program `name`; -1 when there is none or more.
+pid_t processOfDevice(const std::string& root, const std::string& name);
 // The place of the settings screen's touch target labelled `label` ("" kind: any), as its centre.
 struct Spot {
     double x = 0, y = 0;

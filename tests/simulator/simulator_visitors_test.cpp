@@ -1,7 +1,9 @@
-// The device page server outliving its visitors: pages that come and go, and clients that stall.
+// The device page server outliving its visitors: pages that come and go, clients that stall, and a
+// Settings app that dies or stops answering under a click.
 
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -18,6 +20,25 @@ namespace {
 
 httplib::Result touch(httplib::Client& client, Spot spot) {
     return client.Post("/touch", nlohmann::json{{"x", spot.x}, {"y", spot.y}}.dump(), "application/json");
+}
+
+bool stores(const nlohmann::json& answer, const std::string& key, bool value) {
+    for (const auto& event : answer["events"])
+        if (event.value("event", "") == "stored" && event.value("key", "") == key && event["value"] == value) return true;
+    return false;
+}
+
+// The page's way into the pane's settings page, where the "Hide Voicemail Tab" switch is.
+std::optional<Spot> openTheSettingsPage(httplib::Client& client, PageEvents& events) {
+    const auto first = events.await("settings", "\"targets\"");
+    if (!first) return std::nullopt;
+    const auto row = targetCentre(first->data, "Settings", "row");
+    if (!row) return std::nullopt;
+    const auto opened = touch(client, *row);
+    if (!opened || opened->status != 200) return std::nullopt;
+    const auto page = events.await("settings", "Hide Voicemail Tab");
+    if (!page) return std::nullopt;
+    return targetCentre(page->data, "Hide Voicemail Tab", "switch");
 }
 
 }  // namespace
@@ -102,5 +123,80 @@ TEST(SimulatorVisitors, FortyStalledClientsLeaveThePageItsStreamAndClicksAnswere
     EXPECT_EQ(rounds, 10) << "the stalled clients outlasted the page's requests";
     EXPECT_TRUE(streamed) << "the page's stream was served";
     EXPECT_TRUE(allStillStalling) << "everything above was answered while every stalled client was at it";
+    EXPECT_EQ(simulator.stop(), 0);
+}
+
+TEST(SimulatorSettingsApp, AKilledOrStalledAppIsReplacedOnTheSameScreenAndTheClickDoneThere) {
+    RunningSimulator simulator;
+    ASSERT_FALSE(simulator.url().empty());
+    auto client = simulator.client();
+    PageEvents events(simulator);
+    const auto toggle = openTheSettingsPage(client, events);
+    ASSERT_TRUE(toggle) << "the settings page with its switch";
+
+    bool hidden = false;
+    for (int signal : {SIGKILL, SIGSTOP}) {
+        const pid_t app = processOfDevice(simulator.root().path(), "Preferences");
+        ASSERT_GT(app, 0);
+        ASSERT_EQ(::kill(app, signal), 0);
+        // The click was aimed at the settings page; a new app starts on the pane's first page, so
+        // only one brought back to the settings page stores the switch.
+        const auto answer = touch(client, *toggle);
+        ASSERT_TRUE(answer) << "signal " << signal;
+        ASSERT_EQ(answer->status, 200) << "signal " << signal << ": " << answer->body;
+        const auto body = nlohmann::json::parse(answer->body);
+        hidden = !hidden;
+        EXPECT_TRUE(body["done"].get<bool>()) << answer->body;
+        EXPECT_TRUE(body.value("replayed", false)) << answer->body;
+        EXPECT_TRUE(stores(body, "kVoice", hidden)) << answer->body;
+        const pid_t replacement = processOfDevice(simulator.root().path(), "Preferences");
+        EXPECT_GT(replacement, 0);
+        EXPECT_NE(replacement, app);
+        EXPECT_NE(::kill(app, 0), 0) << "the old app is gone, stalled or not";
+    }
+    // The new app goes on from there like the first.
+    const auto again = touch(client, *toggle);
+    ASSERT_TRUE(again);
+    ASSERT_EQ(again->status, 200) << again->body;
+    const auto body = nlohmann::json::parse(again->body);
+    EXPECT_FALSE(body.value("replayed", false)) << again->body;
+    EXPECT_TRUE(stores(body, "kVoice", !hidden)) << again->body;
+    EXPECT_EQ(simulator.stop(), 0);
+}
+
+TEST(SimulatorSettingsApp, AClickANewAppCannotBeBroughtToIsReportedLostAndTheNextOneWorks) {
+    RunningSimulator simulator;
+    ASSERT_FALSE(simulator.url().empty());
+    auto client = simulator.client();
+    PageEvents events(simulator);
+    const auto first = events.await("settings", "\"targets\"");
+    ASSERT_TRUE(first);
+    // The heart presents a sheet: a screen that a new app could reach only by presenting it again.
+    const auto heart = targetCentre(first->data, "heart", "heart");
+    ASSERT_TRUE(heart) << first->data;
+    const auto presented = touch(client, *heart);
+    ASSERT_TRUE(presented);
+    ASSERT_EQ(presented->status, 200) << presented->body;
+    const auto sheet = events.await("settings", "Cancel");
+    ASSERT_TRUE(sheet);
+    const auto cancel = targetCentre(sheet->data, "Cancel");
+    ASSERT_TRUE(cancel) << sheet->data;
+
+    ASSERT_EQ(::kill(processOfDevice(simulator.root().path(), "Preferences"), SIGKILL), 0);
+    const auto lost = touch(client, *cancel);
+    ASSERT_TRUE(lost);
+    EXPECT_EQ(lost->status, 503) << lost->body;
+    EXPECT_NE(lost->body.find("the click was lost"), std::string::npos) << lost->body;
+    EXPECT_NE(lost->body.find("another screen"), std::string::npos) << lost->body;
+
+    // The page is shown the new app's screen, and a click on that is done.
+    const auto shown = events.await("settings", "Credits");
+    ASSERT_TRUE(shown);
+    const auto credits = targetCentre(shown->data, "Credits", "row");
+    ASSERT_TRUE(credits) << shown->data;
+    const auto next = touch(client, *credits);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->status, 200) << next->body;
+    EXPECT_NE(next->body.find("\"label\":\"Credits\""), std::string::npos) << next->body;
     EXPECT_EQ(simulator.stop(), 0);
 }
