@@ -13,7 +13,8 @@ void ScreenRoute::arrived(const std::string& command, bool onlyNavigates, const 
         lost_ = false;
         return;
     }
-    const auto known = std::find_if(steps_.begin(), steps_.end(), [&](const Step& step) { return step.screen == screen; });
+    const auto known =
+        std::find_if(steps_.begin(), steps_.end(), [&](const Step& step) { return step.screen == screen; });
     if (!screen.empty() && known != steps_.end()) {
         steps_.erase(known + 1, steps_.end());
         lost_ = false;

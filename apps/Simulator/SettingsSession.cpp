@@ -55,7 +55,11 @@ SettingsSession::~SettingsSession() { stop(); }
 
 bool SettingsSession::start() {
     std::lock_guard lock(mutex_);
-    return startLocked();
+    // The device's first Settings app may start while the machine is busy starting the rest.
+    patience_ = kFirstPatience;
+    const bool started = startLocked();
+    patience_ = kPatience;
+    return started;
 }
 
 void SettingsSession::stop() {
@@ -143,7 +147,7 @@ SettingsSession::Exchange SettingsSession::runLocked(const std::string& command)
         endLocked();
         return reply;
     }
-    const auto deadline = std::min(Clock::now() + kPatience, deadline_);
+    const auto deadline = std::min(Clock::now() + patience_, deadline_);
     SettingsAnswer& answer = reply.answer;
     std::string line;
     for (;;) {

@@ -43,6 +43,7 @@ public:
 
     // The app answers a command in milliseconds; one that has not answered in this long has stalled.
     static constexpr std::chrono::seconds kPatience{3};
+    static constexpr std::chrono::seconds kFirstPatience{20};  // for the first app, at start()
     // What one act may spend waiting for apps in all, a replacement and a replay included.
     static constexpr std::chrono::seconds kActPatience{8};
     // How long a redraw waits for the Phone app a command restarted.
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<LineReader> reader_;
     std::string screen_;  // the touch targets of the screen last drawn for the page
     ScreenRoute route_;
+    std::chrono::seconds patience_ = kPatience;
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
 };
 

@@ -158,7 +158,8 @@ void WebServer::route() {
             std::atomic<int>& count;
             ~Waiting() { --count; }
         } waiting{clicks_};
-        if (++clicks_ > kMostClicks) return refuse(response, 503, "the click was lost: earlier clicks are still waiting for the Settings app");
+        if (++clicks_ > kMostClicks)
+            return refuse(response, 503, "the click was lost: earlier clicks are still waiting for the Settings app");
         const auto acted = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
         if (const auto* lost = std::get_if<std::string>(&acted)) return refuse(response, 503, *lost);
         const SettingsAnswer* answer = std::get_if<SettingsAnswer>(&acted);

@@ -70,7 +70,8 @@ TEST(DeviceFeed, AWaitingReaderWakesForNewsForARollCallAndForClosing) {
     EXPECT_EQ(woken.settings, 0u);
     EXPECT_FALSE(woken.closed);
     feed.addLine("after");
-    EXPECT_EQ(feed.next(cursor, milliseconds(20000)).lines, std::vector<std::string>{"after"}) << "the call is answered";
+    EXPECT_EQ(feed.next(cursor, milliseconds(20000)).lines, std::vector<std::string>{"after"})
+        << "the call is answered once";
 
     std::thread closer([&] {
         std::this_thread::sleep_for(milliseconds(50));

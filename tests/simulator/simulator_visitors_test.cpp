@@ -24,7 +24,8 @@ httplib::Result touch(httplib::Client& client, Spot spot) {
 
 bool stores(const nlohmann::json& answer, const std::string& key, bool value) {
     for (const auto& event : answer["events"])
-        if (event.value("event", "") == "stored" && event.value("key", "") == key && event["value"] == value) return true;
+        if (event.value("event", "") == "stored" && event.value("key", "") == key && event["value"] == value)
+            return true;
     return false;
 }
 

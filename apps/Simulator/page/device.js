@@ -126,7 +126,8 @@ async function touch(clientX, clientY) {
     });
     if (!response.ok) {
       const reason = (await response.text()).trim();
-      statusLine.textContent = /click was lost/.test(reason) ? `${capitalized(reason)}.` : `The click was lost: ${reason}.`;
+      statusLine.textContent =
+        /click was lost/.test(reason) ? `${capitalized(reason)}.` : `The click was lost: ${reason}.`;
       tapStarted = null;
       return;
     }
