@@ -25,7 +25,7 @@ struct Picture {
 struct FeedCursor {
     uint64_t nextLine = 0;
     uint64_t dialer = 0, settings = 0;
-    uint64_t rollCall = 0;
+    uint64_t rollCall = 0;  // the last roll call it answered
 };
 
 struct FeedUpdate {
