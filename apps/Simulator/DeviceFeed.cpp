@@ -52,6 +52,7 @@ FeedUpdate DeviceFeed::collect(FeedCursor& cursor) const {
     cursor.nextLine = firstLine_ + lines_.size();
     if (dialer_.version != cursor.dialer) update.dialer = cursor.dialer = dialer_.version;
     if (settings_.version != cursor.settings) update.settings = cursor.settings = settings_.version;
+    cursor.rollCall = rollCalls_;
     return update;
 }
 
@@ -59,7 +60,7 @@ FeedUpdate DeviceFeed::next(FeedCursor& cursor, std::chrono::milliseconds patien
     std::unique_lock lock(mutex_);
     changed_.wait_for(lock, patience, [&] {
         return closed_ || cursor.nextLine != firstLine_ + lines_.size() || cursor.dialer != dialer_.version ||
-               cursor.settings != settings_.version;
+               cursor.settings != settings_.version || cursor.rollCall != rollCalls_;
     });
     return collect(cursor);
 }
@@ -67,6 +68,14 @@ FeedUpdate DeviceFeed::next(FeedCursor& cursor, std::chrono::milliseconds patien
 bool DeviceFeed::awaitDialerAfter(uint64_t version, std::chrono::milliseconds patience) {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, patience, [&] { return closed_ || dialer_.version > version; }) && !closed_;
+}
+
+void DeviceFeed::callTheRoll() {
+    {
+        std::lock_guard lock(mutex_);
+        ++rollCalls_;
+    }
+    changed_.notify_all();
 }
 
 void DeviceFeed::close() {

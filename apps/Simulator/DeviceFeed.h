@@ -25,6 +25,7 @@ struct Picture {
 struct FeedCursor {
     uint64_t nextLine = 0;
     uint64_t dialer = 0, settings = 0;
+    uint64_t rollCall = 0;  // the last roll call it answered
 };
 
 struct FeedUpdate {
@@ -49,6 +50,9 @@ public:
     FeedUpdate next(FeedCursor& cursor, std::chrono::milliseconds patience);
     // Waits up to `patience` for a dialer newer than `version`; true when one came.
     bool awaitDialerAfter(uint64_t version, std::chrono::milliseconds patience);
+    // Wakes every waiting reader once, with or without news (so each can see whether it is still
+    // wanted).
+    void callTheRoll();
     // Wakes every waiting reader for good.
     void close();
 
@@ -60,6 +64,7 @@ private:
     std::deque<std::string> lines_;
     uint64_t firstLine_ = 0;  // the number of lines_.front()
     Picture dialer_, settings_;
+    uint64_t rollCalls_ = 0;
     bool closed_ = false;
 };
 

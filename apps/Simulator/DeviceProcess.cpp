@@ -91,6 +91,7 @@ int DeviceProcess::stop(int graceMs) {
     closeFd(input_);
     if (pid_ < 0 || reaped_) return status_;
     ::kill(pid_, SIGTERM);
+    ::kill(pid_, SIGCONT);  // a stopped process acts on SIGTERM only once it runs again
     for (int waited = 0; waited < graceMs && !reaped_; waited += 10) {
         reaped_ = reap(pid_, status_, false);
         if (!reaped_) ::poll(nullptr, 0, 10);

@@ -26,7 +26,18 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
+using Clock = std::chrono::steady_clock;
+
 bool isEventLine(const std::string& line) { return line.starts_with("{\"event\":"); }
+
+// Event lines of nothing but touches: the command only moved between screens (a touch that stores,
+// restarts, presents or opens something says so in a line of its own).
+bool onlyNavigates(const std::vector<std::string>& events) {
+    return std::all_of(events.begin(), events.end(), [](const std::string& line) {
+        const auto event = nlohmann::json::parse(line, nullptr, false);
+        return event.is_object() && event.value("event", "") == "touched";
+    });
+}
 
 // The pane's restart: the shell command that ends the Phone app, which the launcher starts again.
 bool restartsThePhoneApp(const std::string& eventLine) {
@@ -44,7 +55,11 @@ SettingsSession::~SettingsSession() { stop(); }
 
 bool SettingsSession::start() {
     std::lock_guard lock(mutex_);
-    return startLocked();
+    // The device's first Settings app may start while the machine is busy starting the rest.
+    patience_ = kFirstPatience;
+    const bool started = startLocked();
+    patience_ = kPatience;
+    return started;
 }
 
 void SettingsSession::stop() {
@@ -52,18 +67,40 @@ void SettingsSession::stop() {
     endLocked();
 }
 
-std::optional<SettingsAnswer> SettingsSession::act(const std::string& command) {
+std::variant<SettingsAnswer, std::string> SettingsSession::act(const std::string& command) {
     std::lock_guard lock(mutex_);
-    if (!process_ && !startLocked()) return std::nullopt;
-    const uint64_t dialerBefore = feed_.dialer().version;
-    auto answer = runLocked(command);
-    if (!answer) return answer;
-    // The restarted Phone app draws its dialer first: drawing both screens at once would share the
-    // processor between them and make the dialer, the change a person waits to see, come later.
-    if (std::any_of(answer->events.begin(), answer->events.end(), restartsThePhoneApp))
-        feed_.awaitDialerAfter(dialerBefore, kDialerPatience);
-    redrawLocked();
-    return answer;
+    deadline_ = Clock::now() + kActPatience;
+    auto result = actLocked(command);
+    deadline_ = Clock::time_point::max();
+    return result;
+}
+
+std::variant<SettingsAnswer, std::string> SettingsSession::actLocked(const std::string& command) {
+    // The page's clicks are aimed at the screen it was shown last.
+    const std::string aimedAt = screen_;
+    if (!process_) {
+        if (auto problem = restoreLocked(aimedAt)) return *problem + "; the click was lost";
+    }
+    for (bool replaying = false;; replaying = true) {
+        const uint64_t dialerBefore = feed_.dialer().version;
+        Exchange reply = runLocked(command);
+        if (reply.answered) {
+            reply.answer.replayed = replaying;
+            // The restarted Phone app draws its dialer first: drawing both screens at once would
+            // share the processor between them and make the dialer, the change a person waits to
+            // see, come later.
+            if (std::any_of(reply.answer.events.begin(), reply.answer.events.end(), restartsThePhoneApp))
+                feed_.awaitDialerAfter(dialerBefore, kDialerPatience);
+            redrawLocked();
+            route_.arrived(command, onlyNavigates(reply.answer.events), screen_);
+            return std::move(reply.answer);
+        }
+        if (replaying) return "the Settings app stopped answering twice; the click was lost";
+        // Done again, a click that had begun to change something would change it twice.
+        if (!onlyNavigates(reply.answer.events))
+            return "the Settings app stopped in the middle of the click, which was not repeated";
+        if (auto problem = restoreLocked(aimedAt)) return *problem + "; the click was lost";
+    }
 }
 
 bool SettingsSession::startLocked() {
@@ -75,23 +112,46 @@ bool SettingsSession::startLocked() {
         return false;
     }
     reader_ = std::make_unique<LineReader>(process_->output());
-    const auto opened = runLocked(std::string("open ") + kPaneEntry);
-    if (!opened) return false;
-    if (!opened->done) std::fprintf(stderr, "Simulator: the Settings app stays on its list: %s\n", opened->problem.c_str());
+    const Exchange opened = runLocked(std::string("open ") + kPaneEntry);
+    if (!opened.answered) return false;
+    if (!opened.answer.done)
+        std::fprintf(stderr, "Simulator: the Settings app stays on its list: %s\n", opened.answer.problem.c_str());
     redrawLocked();
+    route_.started(screen_);
     return true;
 }
 
-std::optional<SettingsAnswer> SettingsSession::runLocked(const std::string& command) {
+// A new app, led along the route to `screen`; why it could not be, if so.
+std::optional<std::string> SettingsSession::restoreLocked(const std::string& screen) {
+    endLocked();
+    if (!startLocked()) return std::string("the Settings app could not be started again");
+    if (!screen.empty() && screen_ == screen) return std::nullopt;
+    if (const auto* way = route_.way()) {
+        const std::vector<ScreenRoute::Step> steps = *way;
+        // Each step must lead where it led before: a touch on another screen than the one it was
+        // made on could land on a switch.
+        for (const ScreenRoute::Step& step : steps) {
+            const Exchange went = runLocked(step.command);
+            if (!went.answered || !onlyNavigates(went.answer.events) || touchTargetsLocked() != step.screen) break;
+        }
+        redrawLocked();
+        route_.arrived({}, false, screen_);
+    }
+    if (!screen.empty() && screen_ == screen) return std::nullopt;
+    return std::string("the Settings app was started again, on another screen");
+}
+
+SettingsSession::Exchange SettingsSession::runLocked(const std::string& command) {
+    Exchange reply;
     if (!process_ || !writeAll(process_->input(), command + "\n")) {
         endLocked();
-        return std::nullopt;
+        return reply;
     }
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    SettingsAnswer answer;
+    const auto deadline = std::min(Clock::now() + patience_, deadline_);
+    SettingsAnswer& answer = reply.answer;
     std::string line;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0 || reader_->next(line, left) != LineReader::Status::Line) break;
         if (isEventLine(line)) {
             feed_.addLine(line);
@@ -106,28 +166,32 @@ std::optional<SettingsAnswer> SettingsSession::runLocked(const std::string& comm
         answer.done = closing.value("done", false);
         if (const auto problem = closing.find("problem"); problem != closing.end() && problem->is_string())
             answer.problem = problem->get<std::string>();
-        return answer;
+        reply.answered = true;
+        return reply;
     }
     std::fprintf(stderr, "Simulator: the Settings app did not answer '%s'; starting a new one\n", command.c_str());
     endLocked();
-    return std::nullopt;
+    return reply;
 }
 
+// The screen as the app draws it now, for the page; when it cannot be drawn the page keeps (and
+// clicks are aimed at) the last picture.
 void SettingsSession::redrawLocked() {
-    const auto drawn = runLocked("render " + pictureFile_);
-    if (!drawn || !drawn->done) return;
+    const Exchange drawn = runLocked("render " + pictureFile_);
+    if (!drawn.answered || !drawn.answer.done) return;
     auto picture = readPng(pictureFile_);
     ::unlink(pictureFile_.c_str());
     if (!picture) return;
-    feed_.setSettings(std::move(picture->bytes), picture->heightInPoints, touchTargetsLocked());
+    screen_ = touchTargetsLocked();
+    feed_.setSettings(std::move(picture->bytes), picture->heightInPoints, screen_);
 }
 
 // The places of the screen a finger can touch, as the app's layout has them: a JSON array, or ""
 // when the app cannot say.
 std::string SettingsSession::touchTargetsLocked() {
-    const auto listed = runLocked("targets");
-    if (!listed || !listed->done) return {};
-    for (const std::string& line : listed->output) {
+    const Exchange listed = runLocked("targets");
+    if (!listed.answered || !listed.answer.done) return {};
+    for (const std::string& line : listed.answer.output) {
         const auto parsed = nlohmann::json::parse(line, nullptr, false);
         if (parsed.is_object() && parsed.contains("targets") && parsed["targets"].is_array())
             return parsed["targets"].dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -137,7 +201,8 @@ std::string SettingsSession::touchTargetsLocked() {
 
 void SettingsSession::endLocked() {
     reader_.reset();
-    if (process_) process_->stop();
+    // An app replaced for stalling is not waited for long.
+    if (process_) process_->stop(kEndGraceMs);
     process_.reset();
 }
 

@@ -12,8 +12,6 @@
 namespace simulator {
 namespace {
 
-constexpr auto kStreamPatience = std::chrono::seconds(10);  // between keep-alive comments
-
 std::optional<std::string> header(const httplib::Request& request, const char* name) {
     if (!request.has_header(name)) return std::nullopt;
     return request.get_header_value(name);
@@ -60,14 +58,41 @@ void WebServer::stop() {
     server_->stop();
 }
 
+// A stream whose reader left ends at its next heartbeat. One that finds every slot taken calls the
+// roll, so the streams of readers that left end now, and takes the first slot one frees.
+bool WebServer::takeStreamSlot() {
+    std::unique_lock lock(slotsMutex_);
+    if (streams_ >= kMostStreams) {
+        feed_.callTheRoll();
+        slotFreed_.wait_for(lock, 2 * kHeartbeat, [this] { return streams_ < kMostStreams; });
+        if (streams_ >= kMostStreams) return false;
+    }
+    ++streams_;
+    return true;
+}
+
+void WebServer::freeStreamSlot() {
+    {
+        std::lock_guard lock(slotsMutex_);
+        --streams_;
+    }
+    slotFreed_.notify_one();
+}
+
 void WebServer::route() {
     httplib::Server& server = *server_;
-    // Enough workers for the streams and the requests beside them; a stalled client holds one
-    // worker for at most the timeouts below, never the device.
-    server.new_task_queue = [] { return new httplib::ThreadPool(kMostStreams + 8); };
-    server.set_read_timeout(5, 0);
+    // A connection holds a worker from the moment it is accepted until it ends. What may hold one
+    // for long has a cap of its own (kMostStreams streams, kMostClicks clicks waiting for the
+    // Settings app); everything else is short: a request must begin within the keep-alive wait and
+    // each read of it must bring bytes within the read timeout, or the connection is dropped. So a
+    // client that stalls costs one worker for about a second, the workers far outnumber the caps,
+    // and the page's own requests find a free one however many of its streams and clicks are
+    // waiting. Should more stalled clients than workers arrive at once, the rest wait in order,
+    // each turn about a second.
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.set_read_timeout(1, 0);
     server.set_write_timeout(5, 0);
-    server.set_keep_alive_timeout(2);
+    server.set_keep_alive_timeout(1);
     server.set_payload_max_length(kLargestBody);
     server.set_default_headers({
         {"Cache-Control", "no-store"},
@@ -108,28 +133,36 @@ void WebServer::route() {
         servePicture(response, feed_.settings());
     });
     server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
-        if (++streams_ > kMostStreams) {
-            --streams_;
-            return refuse(response, 503, "too many event streams are open");
-        }
+        if (!takeStreamSlot()) return refuse(response, 503, "too many event streams are open");
         auto cursor = std::make_shared<FeedCursor>();
         response.set_chunked_content_provider(
             "text/event-stream",
             [this, cursor](size_t, httplib::DataSink& sink) {
-                const FeedUpdate update = feed_.next(*cursor, kStreamPatience);
-                if (update.closed) return false;
+                const FeedUpdate update = feed_.next(*cursor, kHeartbeat);
+                // A reader that closed its end is found here (the socket reads as ended), not
+                // only when a write fails long after.
+                if (update.closed || !sink.is_writable()) return false;
                 const std::string messages = eventsForUpdate(update, feed_);
                 const std::string_view out = messages.empty() ? kKeepAlive : std::string_view(messages);
                 return sink.write(out.data(), out.size());
             },
-            [this](bool) { --streams_; });
+            [this](bool) { freeStreamSlot(); });
     });
     server.Post("/touch", [this](const httplib::Request& request, httplib::Response& response) {
         if (!isJSON(request)) return refuse(response, 415, "a click is sent as application/json");
         const auto parsed = parseTouchBody(request.body, feed_.settings().heightInPoints);
         if (const auto* problem = std::get_if<std::string>(&parsed)) return refuse(response, 400, *problem);
-        const auto answer = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
-        if (!answer) return refuse(response, 503, "the Settings app did not answer; a new one is starting");
+        // Clicks wait their turn for the Settings app; past a few, a click is refused at once
+        // rather than holding a worker for the turns of all before it.
+        struct Waiting {
+            std::atomic<int>& count;
+            ~Waiting() { --count; }
+        } waiting{clicks_};
+        if (++clicks_ > kMostClicks)
+            return refuse(response, 503, "the click was lost: earlier clicks are still waiting for the Settings app");
+        const auto acted = settings_.act(touchCommand(std::get<TouchPoint>(parsed)));
+        if (const auto* lost = std::get_if<std::string>(&acted)) return refuse(response, 503, *lost);
+        const SettingsAnswer* answer = std::get_if<SettingsAnswer>(&acted);
         nlohmann::json events = nlohmann::json::array();
         for (const std::string& line : answer->events) {
             auto event = nlohmann::json::parse(line, nullptr, false);
@@ -137,6 +170,7 @@ void WebServer::route() {
         }
         nlohmann::json body = {{"done", answer->done}, {"events", events}, {"settings", feed_.settings().version}};
         if (!answer->done) body["problem"] = answer->problem;
+        if (answer->replayed) body["replayed"] = true;
         // Text from the device that is not UTF-8 is replaced, so the answer is always valid JSON.
         response.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "application/json");
     });

@@ -3,7 +3,10 @@
 // stream, and clicks on the Settings screen. Every request passes the request guard first.
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -29,18 +32,27 @@ public:
     void serve();
     void stop();
 
-    static constexpr int kMostStreams = 8;       // event streams open at once
+    static constexpr int kMostStreams = 8;        // event streams open at once
+    static constexpr int kMostClicks = 4;         // clicks waiting for the Settings app at once
+    static constexpr int kWorkers = 64;           // connections served at once
     static constexpr size_t kLargestBody = 1024;  // a click is a few bytes
+    // How often a quiet stream looks whether its reader is still there.
+    static constexpr std::chrono::seconds kHeartbeat{1};
 
 private:
     void route();
+    bool takeStreamSlot();
+    void freeStreamSlot();
 
     ListenAddress address_;
     int port_ = 0;
     DeviceFeed& feed_;
     SettingsSession& settings_;
     std::unique_ptr<httplib::Server> server_;
-    std::atomic<int> streams_{0};
+    std::mutex slotsMutex_;
+    std::condition_variable slotFreed_;
+    int streams_ = 0;
+    std::atomic<int> clicks_{0};
 };
 
 }  // namespace simulator

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """The device page in a real headless browser: click through the Settings screen to the "Hide
 Voicemail Tab" switch, watch the Phone screen change, and measure the time from the click to the
-new dialer on screen.
+new dialer on screen. Then the page is reloaded again and again, turned away when every stream is
+taken, and clicked while its Settings app has died: each time the next click still brings a new
+dialer.
 
 usage: device_page_test.py SIMULATOR DEVICE_FILES KILLALL OUTPUT_DIR
 """
@@ -10,6 +12,7 @@ import os
 import re
 import shutil
 import signal
+import socket
 import statistics
 import subprocess
 import sys
@@ -118,6 +121,64 @@ def flip_and_measure(browser, label):
     return int(figure)
 
 
+def wait_for_page(browser, after):
+    """A freshly loaded page has its stream: the event list and the Settings screen's places."""
+    wait_for(browser, f"the page's stream after {after}", lambda: browser.find_elements(By.CSS_SELECTOR, "#events li")
+             and browser.find_elements(By.CSS_SELECTOR, "#targets button"))
+
+
+def hold_every_stream(url, count):
+    """Streams opened and kept, as other tabs would; each has its first bytes read."""
+    address = re.match(r"http://([^/:]+):(\d+)/", url)
+    held = []
+    for _ in range(count):
+        connection = socket.create_connection((address.group(1), int(address.group(2))), timeout=PATIENCE)
+        connection.sendall(f"GET /events HTTP/1.1\r\nHost: {address.group(1)}:{address.group(2)}\r\n\r\n".encode())
+        first = connection.recv(64)
+        if not first.startswith(b"HTTP/1.1 200"):
+            fail(f"a stream to hold was turned away: {first!r}")
+        held.append(connection)
+    return held
+
+
+def settings_app(root):
+    """The pid of the device's Settings app."""
+    wanted = f"SIMULATOR_ROOT={os.path.realpath(root)}".encode()
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/comm") as comm, open(f"/proc/{pid}/environ", "rb") as environ:
+                if comm.read().strip() == "Preferences" and wanted in environ.read().split(b"\0"):
+                    return int(pid)
+        except OSError:
+            continue
+    fail("the device has no Settings app")
+
+
+def outlives_its_visitors(browser, url, root):
+    """Reloads, a stream turned away, and a Settings app that died: the next click still works."""
+    for _ in range(20):
+        browser.refresh()
+    wait_for_page(browser, "20 reloads")
+    flip_and_measure(browser, "Hide Voicemail Tab")
+
+    # Every stream taken elsewhere: the page is turned away and waits, then gets one once they go.
+    browser.get("about:blank")
+    held = hold_every_stream(url, 8)
+    browser.get(url)
+    status = browser.find_element(By.ID, "status")
+    wait_for(browser, "the page to say it waits", lambda: "Waiting for the device" in status.text)
+    for connection in held:
+        connection.close()
+    wait_for_page(browser, "being turned away")
+    wait_for(browser, "the waiting notice to go", lambda: "Waiting" not in status.text)
+    flip_and_measure(browser, "Hide Voicemail Tab")
+
+    os.kill(settings_app(root), signal.SIGKILL)
+    flip_and_measure(browser, "Hide Voicemail Tab")
+    if "a new one took the click" not in status.text:
+        fail(f"the page did not say the Settings app was replaced: {status.text!r}")
+
+
 def main():
     if len(sys.argv) != 5:
         fail(__doc__)
@@ -159,6 +220,7 @@ def main():
         figures = [first] + [flip_and_measure(browser, "Hide Voicemail Tab") for _ in range(4)]
         print(f"click to new dialer: first {first} ms, median of {len(figures)} "
               f"{statistics.median(figures):.0f} ms, all {figures}")
+        outlives_its_visitors(browser, url, root)
         print(f"screenshots: {output}")
     finally:
         if browser:

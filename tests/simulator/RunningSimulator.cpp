@@ -119,10 +119,7 @@ std::vector<PageEvent> PageEvents::seen() {
     return events_;
 }
 
-namespace {
-
-// A connection with `request` sent, reads timing out after ten seconds; -1 on failure.
-int sendRequest(int port, const std::string& request) {
+int openConnection(int port, const std::string& request) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -137,10 +134,14 @@ int sendRequest(int port, const std::string& request) {
     return -1;
 }
 
-}  // namespace
+std::string firstBytes(int fd) {
+    char chunk[64];
+    const ssize_t n = fd < 0 ? -1 : ::recv(fd, chunk, sizeof chunk, 0);
+    return n > 0 ? std::string(chunk, static_cast<size_t>(n)) : std::string();
+}
 
 std::string rawExchange(int port, const std::string& request) {
-    const int fd = sendRequest(port, request);
+    const int fd = openConnection(port, request);
     std::string answer;
     char chunk[4096];
     for (ssize_t n; fd >= 0 && (n = ::recv(fd, chunk, sizeof chunk, 0)) > 0;) answer.append(chunk, static_cast<size_t>(n));
@@ -149,7 +150,7 @@ std::string rawExchange(int port, const std::string& request) {
 }
 
 int stalledConnection(int port, const std::string& request) {
-    const int fd = sendRequest(port, request);
+    const int fd = openConnection(port, request);
     char first[16];
     if (fd >= 0 && ::recv(fd, first, sizeof first, 0) > 0) return fd;
     if (fd >= 0) ::close(fd);
@@ -170,6 +171,18 @@ std::vector<pid_t> processesOfDevice(const std::string& root) {
                 break;
             }
         }
+    }
+    return found;
+}
+
+pid_t processOfDevice(const std::string& root, const std::string& name) {
+    pid_t found = -1;
+    for (pid_t pid : processesOfDevice(root)) {
+        std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+        std::string program;
+        if (!std::getline(comm, program) || program != name) continue;
+        if (found >= 0) return -1;
+        found = pid;
     }
     return found;
 }

@@ -71,11 +71,18 @@ private:
 
 // The raw answer to bytes written to the port (status line, headers and body).
 std::string rawExchange(int port, const std::string& request);
+// A connection to the port that has sent `bytes`, its reads timing out after ten seconds; -1 when
+// it could not be made.
+int openConnection(int port, const std::string& bytes);
+// The first bytes that arrive on `fd` ("" when none came in ten seconds).
+std::string firstBytes(int fd);
 // A connection that has sent `request` and read the first bytes of the answer, then reads no more:
 // a browser that stalled. -1 when no answer began.
 int stalledConnection(int port, const std::string& request);
 // The pids of the processes whose environment names `root` as their device.
 std::vector<pid_t> processesOfDevice(const std::string& root);
+// The one process of the device running the program `name`; -1 when there is none or more.
+pid_t processOfDevice(const std::string& root, const std::string& name);
 // The place of the settings screen's touch target labelled `label` ("" kind: any), as its centre.
 struct Spot {
     double x = 0, y = 0;

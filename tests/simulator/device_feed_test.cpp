@@ -44,7 +44,7 @@ TEST(DeviceFeed, AReaderThatFallsBehindSkipsAheadAndNeverHoldsTheWriter) {
     EXPECT_EQ(update.lines.back(), std::to_string(DeviceFeed::kKeptLines + 6));
 }
 
-TEST(DeviceFeed, AWaitingReaderWakesForNewsAndForClosing) {
+TEST(DeviceFeed, AWaitingReaderWakesForNewsForARollCallAndForClosing) {
     DeviceFeed feed;
     FeedCursor cursor;
     std::thread writer([&] {
@@ -56,6 +56,22 @@ TEST(DeviceFeed, AWaitingReaderWakesForNewsAndForClosing) {
     writer.join();
     EXPECT_EQ(update.settings, 1u);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+
+    // A roll call wakes the reader with nothing new, once.
+    std::thread caller([&] {
+        std::this_thread::sleep_for(milliseconds(50));
+        feed.callTheRoll();
+    });
+    const auto called = std::chrono::steady_clock::now();
+    const FeedUpdate woken = feed.next(cursor, milliseconds(20000));
+    caller.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - called, std::chrono::seconds(10));
+    EXPECT_TRUE(woken.lines.empty());
+    EXPECT_EQ(woken.settings, 0u);
+    EXPECT_FALSE(woken.closed);
+    feed.addLine("after");
+    EXPECT_EQ(feed.next(cursor, milliseconds(20000)).lines, std::vector<std::string>{"after"})
+        << "the call is answered once";
 
     std::thread closer([&] {
         std::this_thread::sleep_for(milliseconds(50));

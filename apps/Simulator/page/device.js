@@ -4,6 +4,10 @@
 
 const SCREEN_WIDTH = 320;  // points; the pictures are drawn at twice that in pixels
 const MOST_EVENTS = 300;
+// A stream that fails is opened again after a pause that doubles each time, up to the longest.
+const RETRY_FIRST_MS = 250;
+const RETRY_LONGEST_MS = 5000;
+const WAITING = 'Waiting for the device…';
 
 const phoneScreen = document.getElementById('phone-screen');
 const settingsScreen = document.getElementById('settings-screen');
@@ -121,12 +125,15 @@ async function touch(clientX, clientY) {
       method: 'POST', headers: {'Content-Type': 'application/json'}, body: JSON.stringify(point),
     });
     if (!response.ok) {
-      statusLine.textContent = await response.text();
+      const reason = (await response.text()).trim();
+      statusLine.textContent =
+        /click was lost/.test(reason) ? `${capitalized(reason)}.` : `The click was lost: ${reason}.`;
       tapStarted = null;
       return;
     }
     const answer = await response.json();
     if (!answer.done) statusLine.textContent = answer.problem;
+    else if (answer.replayed) statusLine.textContent = 'The Settings app had stopped; a new one took the click.';
     const restarts = answer.events.some(e => e.event === 'system' && /killall/.test(e.command));
     if (!restarts && dialerVersion === versionBefore) tapStarted = null;
   } catch (error) {
@@ -146,6 +153,14 @@ settingsPage.addEventListener('click', event => {
   }
 });
 
+function capitalized(text) {
+  return text.charAt(0).toUpperCase() + text.slice(1);
+}
+
+// A browser gives up on a stream the server turned away (a 503, say) and never asks again: the page
+// asks again itself, whatever went wrong, waiting longer each time until a stream opens.
+let retryMs = RETRY_FIRST_MS;
+
 function listen() {
   const stream = new EventSource('/events');
   stream.addEventListener('device', message => logEvent(message.data));
@@ -157,8 +172,17 @@ function listen() {
     if ('targets' in picture) showTargets(picture.targets);
   });
   // Every (re)opened stream starts with the device's recent lines again.
-  stream.addEventListener('open', () => { statusLine.textContent = ''; eventList.replaceChildren(); });
-  stream.addEventListener('error', () => { statusLine.textContent = 'Waiting for the device…'; });
+  stream.addEventListener('open', () => {
+    retryMs = RETRY_FIRST_MS;
+    if (statusLine.textContent === WAITING) statusLine.textContent = '';
+    eventList.replaceChildren();
+  });
+  stream.addEventListener('error', () => {
+    stream.close();
+    statusLine.textContent = WAITING;
+    setTimeout(listen, retryMs);
+    retryMs = Math.min(retryMs * 2, RETRY_LONGEST_MS);
+  });
 }
 
 listen();
