@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "../plist/BinaryBuilder.h"
+#include "Foundation/NSDictionary.h"
 #include "ReportFields.h"
 #include "SettingsApp.h"
 
@@ -18,8 +20,8 @@ namespace {
 
 constexpr const char* kPrefs = "/var/mobile/Library/Preferences/com.qelmor.corvane.plist";
 
-std::string dataFile(const std::string& name) {
-    std::ifstream in(std::string(CORVANE_TEST_PLISTS) + "/" + name, std::ios::binary);
+std::string dataFile(const std::string& name, const std::string& folder = CORVANE_TEST_PLISTS) {
+    std::ifstream in(folder + "/" + name, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -118,4 +120,31 @@ TEST(HostileFiles, AFifoAtThePreferencePathIsNotWaitedOn) {
     ::unlink(path.c_str());
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
     expectBothApps(device, {"a FIFO", "", false, kGreen, "Clear"});
+}
+
+// Files other tools write, valid to Apple's readers (integers past 2^63, UTF-16, far dates, loose
+// base64, a negative zero): both apps read the product's keys from each, and a change the pane
+// stores keeps every other value and moves nothing aside.
+TEST(HostileFiles, FilesOtherToolsWriteAreReadAndKeptWhole) {
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(CORVANE_OUTSIDE_PLISTS)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == ".md") continue;
+        ++files;
+        SettingsDevice device;
+        const std::string bytes = dataFile(name, CORVANE_OUTSIDE_PLISTS);
+        device.root().writeFile(kPrefs, bytes);
+        expectBothApps(device, {name, bytes, true, "[[1,0,0,1]]", "Red"});
+
+        const auto stored = device.run("open Corvane; tap Settings; set Background on");
+        EXPECT_EQ(stored.status, 0) << name << stored.err;
+        EXPECT_FALSE(device.root().exists(std::string(kPrefs) + ".corrupt")) << name;
+        Ref<NSObject> before = plist::parse(bytes), after = plist::parse(device.root().readFile(kPrefs));
+        auto* was = objc_cast<NSDictionary>(before.get());
+        auto* now = objc_cast<NSDictionary>(after.get());
+        ASSERT_TRUE(was && now) << name;
+        EXPECT_EQ(now->count(), was->count() + 1) << name;
+        for (const auto& [key, value] : *was) EXPECT_TRUE(plist::sameValue(now->objectForKey(key), value)) << name << " " << key;
+    }
+    EXPECT_GE(files, 10u);
 }
