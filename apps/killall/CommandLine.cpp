@@ -32,6 +32,9 @@ Request parseCommandLine(int argc, char** argv) {
         } else if (arg == "-h" || arg == "--help") {
             request.action = Request::Action::Help;
             return request;
+        } else if (arg == "--version") {
+            request.action = Request::Action::Version;
+            return request;
         } else if (arg == "-s") {
             if (++i == argc) return invalid("-s needs a signal name");
             const auto signal = signalNamed(argv[i]);
@@ -57,6 +60,7 @@ const char* usageText() {
            "  -SIGNAL, -s SIGNAL  send SIGNAL, a name (KILL, TERM, HUP, INT, USR1, ...) or a number;\n"
            "                      TERM when none is given\n"
            "  -l                  list the signal names\n"
+           "  --help, --version   print this help, or the version, and exit\n"
            "Signals only the processes of this device: those whose SIMULATOR_ROOT names the device root\n"
            "this killall is installed in (ROOT/usr/bin/killall).\n";
 }

@@ -8,7 +8,7 @@
 namespace killall {
 
 struct Request {
-    enum class Action { Signal, ListSignals, Help, Invalid };
+    enum class Action { Signal, ListSignals, Help, Version, Invalid };
     Action action = Action::Signal;
     int signal = SIGTERM;
     std::vector<std::string> names;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "CommandLine.h"
+#include "cli/CommandLine.h"
 #include "DeviceScope.h"
 #include "ProcessScan.h"
 #include "SignalNames.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
             return 2;
         case killall::Request::Action::Help:
             std::fputs(killall::usageText(), stdout);
+            return 0;
+        case killall::Request::Action::Version:
+            std::fputs(cli::versionText(cli::Program{.name = "killall", .synopsis = "", .options = {}}).c_str(), stdout);
             return 0;
         case killall::Request::Action::ListSignals:
             std::printf("%s\n", killall::signalList().c_str());

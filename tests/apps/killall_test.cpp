@@ -186,6 +186,9 @@ TEST_F(DeviceKillall, RejectsBadCommandLinesWithUsage) {
         EXPECT_EQ(result.out, "");
     }
     EXPECT_TRUE(wasLeftAlone(*process));
+    const auto version = killall(deviceA, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "killall (Corvane) 1.4-3\n") << "the package's version, as every program prints it";
 }
 
 TEST_F(DeviceKillall, ListsTheSignalNamesItUnderstands) {
