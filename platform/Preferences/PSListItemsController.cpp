@@ -38,8 +38,10 @@ bool PSListItemsController::tapRow(size_t row) {
     Ref<PSSpecifier> item = specifierAtRow(row);
     Ref<PSSpecifier> opener = specifier();
     if (!item || item->cellType() != PSListItemCell || !opener) return false;
-    // The checked choice is already stored: picking it again stores and posts nothing.
-    if (isCurrentChoice(item)) return true;
+    // A checked choice that is stored stays as it is: picking it again stores and posts nothing. One
+    // checked only as the row's "default" is kept nowhere yet, and the app that reads the key may
+    // assume another value, so picking it stores it.
+    if (isCurrentChoice(item) && !showsDefaultValue(opener)) return true;
     // Through the opening row's setter, by name, so the page's own storing and posting run.
     opener->performSetter(item->propertyForKey("value"));
     reloadCells();

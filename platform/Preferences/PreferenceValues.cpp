@@ -31,9 +31,21 @@ void PSListController::setPreferenceValue(id value, PSSpecifier* specifier) {
                                              CFStringMakeConstantString(notification), nullptr, nullptr, true);
 }
 
+namespace {
+
+Ref<NSObject> storedValue(const PSSpecifier* specifier) {
+    const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
+    return key.empty() ? nullptr : PreferencesStore::readPreferenceValue(domain, key);
+}
+
+}  // namespace
+
 Ref<NSObject> PSListController::readPreferenceValue(PSSpecifier* specifier) {
     if (!specifier) return nullptr;
-    const std::string domain = stringProperty(specifier, "defaults"), key = stringProperty(specifier, "key");
-    Ref<NSObject> stored = key.empty() ? nullptr : PreferencesStore::readPreferenceValue(domain, key);
+    Ref<NSObject> stored = storedValue(specifier);
     return stored ? stored : Ref<NSObject>(specifier->propertyForKey("default"));
+}
+
+bool PSListController::showsDefaultValue(PSSpecifier* specifier) {
+    return specifier && specifier->propertyForKey("default") && !storedValue(specifier);
 }

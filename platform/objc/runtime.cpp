@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "RuntimeTaps.h"
 #include "objc/message.h"
 
 namespace {
@@ -100,10 +101,16 @@ SEL sel_registerName(std::string_view name) {
 const char* sel_getName(SEL sel) { return sel ? sel->name.c_str() : "<null selector>"; }
 
 Class objc_getClass(std::string_view name) {
-    Registry& r = registry();
-    std::lock_guard guard(r.lock);
-    auto it = r.classes.find(std::string(name));
-    return it == r.classes.end() ? nullptr : it->second.get();
+    Class found = nullptr;
+    {
+        Registry& r = registry();
+        std::lock_guard guard(r.lock);
+        auto it = r.classes.find(std::string(name));
+        if (it != r.classes.end()) found = it->second.get();
+    }
+    if (objc::runtimeTapped())
+        objc::reportRuntimeCall({objc::RuntimeCall::ClassLookup, std::string(name), found, nullptr});
+    return found;
 }
 
 const char* class_getName(Class cls) { return cls ? cls->name() : "nil"; }
@@ -176,7 +183,9 @@ Class objc_objectAsClass(const NSObject* o) {
 }
 
 void* objc_autoreleasePoolPush() {
-    return reinterpret_cast<void*>(autoreleaseStack().size() + 1);
+    void* token = reinterpret_cast<void*>(autoreleaseStack().size() + 1);
+    if (objc::runtimeTapped()) objc::reportRuntimeCall({objc::RuntimeCall::PoolPush, {}, nullptr, token});
+    return token;
 }
 
 void objc_autoreleasePoolPop(void* token) {
@@ -187,4 +196,5 @@ void objc_autoreleasePoolPop(void* token) {
         Ref<NSObject> last = std::move(stack.back());
         stack.pop_back();
     }
+    if (objc::runtimeTapped()) objc::reportRuntimeCall({objc::RuntimeCall::PoolPop, {}, nullptr, token});
 }

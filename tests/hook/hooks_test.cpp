@@ -106,6 +106,19 @@ TEST_F(Hooks, RememberedColoursCarryOverWithinOneProcess) {
     EXPECT_EQ(phone.quit(), 0);
 }
 
+TEST_F(Hooks, ABooleanChangedBetweenTwoDialersOfOneProcessReachesTheSecond) {
+    testing_support::PhoneSession phone(device.path());
+    prefs({{"kVoice", no()}, {"Blur", yes()}});
+    std::string r = phone.report();
+    EXPECT_EQ(messageField(r, "showsPhoneVoicemail", "returned"), "true");
+    EXPECT_EQ(received(r, "_setApplicationIsOpaque:"), "[false]");
+    prefs({{"kVoice", yes()}, {"Blur", no()}});
+    r = phone.report();
+    EXPECT_EQ(messageField(r, "showsPhoneVoicemail", "returned"), "false") << "read again, not remembered";
+    EXPECT_EQ(received(r, "_setApplicationIsOpaque:"), "[true]");
+    EXPECT_EQ(phone.quit(), 0);
+}
+
 TEST_F(Hooks, CallButtonColourFollowsTheIndexEvenWhileDisabled) {
     testing_support::PhoneSession phone(device.path());
     prefs({{"enabled", no()}, {"call", number(13)}});

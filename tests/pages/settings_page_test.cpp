@@ -190,6 +190,24 @@ TEST(SettingsPage, PickingCyanStoresTheIndexOfItsOwnTableAndRestarts) {
     EXPECT_EQ(device.killallRuns().size(), 3u);
 }
 
+TEST(SettingsPage, OnAFreshDevicePickingTheClearCallColourShownStoresItAndRestarts) {
+    PaneDevice device;
+    NotificationRecorder recorder;
+    Shown shown;
+    EXPECT_EQ(shown.valueShown(10), "Clear");
+    shown.pick(10, "Clear");
+    const auto storedKept = device.storedValue("call");
+    auto* stored = objc_cast<NSNumber>(storedKept.get());
+    ASSERT_TRUE(stored) << "the Phone app, with nothing stored, would keep its own green";
+    EXPECT_EQ(stored->intValue(), 4);
+    EXPECT_EQ(recorder.count(cf::NotificationCall::Post), 1u);
+    EXPECT_EQ(device.killallRuns().size(), 1u);
+
+    shown.pick(10, "Clear");
+    EXPECT_EQ(recorder.count(cf::NotificationCall::Post), 1u) << "picked again once stored: nothing new";
+    EXPECT_EQ(device.killallRuns().size(), 1u);
+}
+
 TEST(SettingsPage, FlippingASwitchStoresAPostsAndRestartsEvenAfterAChoiceList) {
     PaneDevice device;
     NotificationRecorder recorder;

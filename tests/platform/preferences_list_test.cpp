@@ -251,6 +251,35 @@ TEST(PSListItemsController, TheChoicesFollowTheStoredValueAndAPickStoresThroughT
     EXPECT_EQ(choice->valueText(), "Cyan") << "the page shows the new value when it comes back";
 }
 
+TEST(PSListItemsController, TheCheckedChoiceStoresOnlyWhenItIsCheckedAsTheDefault) {
+    ShownPage shown;
+    StoredValues stores;
+    shown.page->setSpecifiers(
+        NSArray::arrayWithObjects({shown.page->colourRow("fgc", 4), shown.page->colourRow("bgc", 4)}));
+    PreferencesStore::setPreferenceValue(kTestDomain, "bgc", NSNumber::numberWithInteger(4));
+    shown.show();
+    auto pickCyan = [&](size_t row) {
+        ASSERT_TRUE(shown.page->tapRow(row));
+        auto* list = objc_cast<PSListItemsController>(shown.nav->topViewController());
+        ASSERT_TRUE(list);
+        EXPECT_TRUE(objc_cast<PSTableCell>(list->cellAtRow(3))->isChecked()) << row;
+        EXPECT_TRUE(list->tapRow(3));
+        EXPECT_TRUE(objc_cast<PSTableCell>(list->cellAtRow(3))->isChecked()) << row;
+        shown.nav->popViewControllerAnimated(false);
+    };
+
+    pickCyan(1);
+    EXPECT_TRUE(stores.entries.empty()) << "a stored checked choice stores nothing again";
+    EXPECT_TRUE(shown.posts.names.empty()) << "and posts nothing";
+
+    pickCyan(0);
+    EXPECT_EQ(stores.entries, std::vector<std::string>{"com.test.prefs fgc=4"}) << "checked only as the default";
+    EXPECT_EQ(shown.posts.names, std::vector<std::string>{kTestNotification});
+    pickCyan(0);
+    EXPECT_EQ(stores.entries.size(), 1u) << "stored now, so picked again it stays";
+    EXPECT_EQ(shown.posts.names.size(), 1u);
+}
+
 TEST(PSListItemsController, WithoutAnOpeningRowItListsNothing) {
     ScratchDevice device;
     auto list = make<PSListItemsController>();

@@ -148,7 +148,7 @@ TEST(TXTintedListController, HeartButtonSitsSixteenPointsNearerTheEdgeAndSharesT
     auto* sheet = objc_cast<SLComposeViewController>(nav->presentedViewController());
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->serviceType(), SLServiceTypeTwitter);
-    EXPECT_EQ(sheet->initialText(), TXTintedListController::kDefaultShareMessage);
+    EXPECT_EQ(sheet->initialText(), "Someone needs to change their [TXTintedListController shareMessage]!");
 
     auto unshifted = make<ConfigurablePage>();
     unshifted->shift = false;

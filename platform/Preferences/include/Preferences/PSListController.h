@@ -60,6 +60,9 @@ public:
     virtual void setPreferenceValue(id value, PSSpecifier* specifier);
     // The stored value, or the row's "default" while none is stored.
     virtual Ref<NSObject> readPreferenceValue(PSSpecifier* specifier);
+    // Whether the row shows its "default" because nothing is stored for it: showing a value is then
+    // no reason to think that value is kept.
+    static bool showsDefaultValue(PSSpecifier* specifier);
 
     // The table as the user sees it: one entry per specifier, groups included.
     size_t rowCount();
@@ -118,7 +121,7 @@ public:
     PSListItemsController() = default;
     NSArray* specifiers() override;
     // Picking a choice stores its value through the opening row's setter and moves the check;
-    // picking the checked one changes nothing.
+    // picking the checked one changes nothing, unless it is checked only as the row's "default".
     bool tapRow(size_t row) override;
 
 protected:
