@@ -1,5 +1,7 @@
 #include "RowNames.h"
 
+#include <algorithm>
+
 #include "UIKit/UILabel.h"
 
 namespace settings {
@@ -34,7 +36,51 @@ std::string describe(PSListController& page, size_t row) {
     return "#" + std::to_string(row) + " '" + (group.empty() ? name : group + "/" + name) + "'";
 }
 
+// Edits (insertions, deletions, substitutions) from one text to the other, letters of either case
+// the same.
+size_t editDistance(const std::string& a, const std::string& b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
 }  // namespace
+
+std::vector<std::string> rowNames(PSListController& page) {
+    std::vector<std::string> names;
+    for (size_t i = 0; i < page.rowCount(); ++i) {
+        if (isGroup(page, i)) continue;
+        std::string name = rowName(page, i);
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::string whatExists(const std::string& name, const std::vector<std::string>& names, const std::string& kind) {
+    std::string hint;
+    size_t best = std::max<size_t>(2, name.size() / 3) + 1;  // closer than this is a typo
+    for (const std::string& candidate : names) {
+        const size_t distance = editDistance(name, candidate);
+        if (distance < best) {
+            best = distance;
+            hint = " (did you mean '" + candidate + "'?)";
+        }
+    }
+    if (names.empty()) return hint + "; there are no " + kind;
+    hint += "; " + kind + ":";
+    for (size_t i = 0; i < names.size(); ++i) hint += (i ? ", " : " ") + names[i];
+    return hint;
+}
 
 std::vector<std::string> textsShown(UIView* cell) {
     std::vector<std::string> texts;
@@ -69,7 +115,8 @@ std::variant<size_t, std::string> findRow(PSListController& page, const std::str
     }
     if (matches.size() == 1) return matches.front();
     if (matches.empty())
-        return group ? "'" + name + "' is a group title, not a row" : "no row titled '" + name + "' on this page";
+        return group ? "'" + name + "' is a group title, not a row"
+                     : "no row titled '" + name + "' on this page" + whatExists(name, rowNames(page), "rows");
     std::string problem = "'" + name + "' names " + std::to_string(matches.size()) + " rows:";
     for (size_t i = 0; i < matches.size(); ++i) problem += (i ? ", " : " ") + describe(page, matches[i]);
     return problem + "; name one as GROUP/TITLE or #N";

@@ -22,4 +22,11 @@ std::string rowName(PSListController& page, size_t row);
 // group of that title, or several rows, listed with their numbers.
 std::variant<size_t, std::string> findRow(PSListController& page, const std::string& name);
 
+// The names of the rows a command can name on the page (no groups, none twice), in order.
+std::vector<std::string> rowNames(PSListController& page);
+
+// For a name that matched nothing: the nearest of `names` when one is close (a typo), then what
+// exists: " (did you mean 'Corvane'?); entries: Corvane".
+std::string whatExists(const std::string& name, const std::vector<std::string>& names, const std::string& kind);
+
 }  // namespace settings

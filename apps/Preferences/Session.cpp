@@ -72,7 +72,9 @@ std::optional<std::string> Session::open(const std::string& label) {
         return std::string("'open' works on the Settings list only: go back to it first");
     auto row = findRow(*rootList_, label);
     if (auto* problem = std::get_if<std::string>(&row))
-        return problem->starts_with("no row") ? "no entry '" + label + "' in Settings" : *problem;
+        return problem->starts_with("no row") ? "no entry '" + label + "' in Settings" +
+                                                    whatExists(label, rowNames(*rootList_), "entries")
+                                              : *problem;
     return rootList_->openEntryAtRow(std::get<size_t>(row));
 }
 

@@ -48,11 +48,14 @@ TEST(SettingsApp, RefusesBadCommandLinesWithUsage) {
 
 TEST(SettingsApp, FailedCommandsAreNamedAndTheSessionGoesOn) {
     SettingsDevice device;
-    auto result = device.run("back; dance; tap Nowhere; open Nothing; show; mail sent; heart");
+    auto result = device.run("back; dance; tap Nowhere; open Nothing; open corvan; show; mail sent; heart");
     EXPECT_EQ(result.status, 1);
+    // What exists is said, and a near miss gets the name it missed.
     for (const char* problem : {"back: already on the Settings list", "unknown command 'dance'",
-                                "no row titled 'Nowhere'", "no entry 'Nothing'", "no mail composer",
-                                "no heart button"})
+                                "no row titled 'Nowhere' on this page; rows: Corvane\n",
+                                "no entry 'Nothing' in Settings; entries: Corvane\n",
+                                "no entry 'corvan' in Settings (did you mean 'Corvane'?); entries: Corvane\n",
+                                "no mail composer", "no heart button"})
         EXPECT_NE(result.err.find(problem), std::string::npos) << problem << "\n" << result.err;
     auto screens = screensOf(result.out);
     ASSERT_EQ(screens.size(), 1u) << "the show after the failures still ran";
