@@ -5,9 +5,10 @@
 # says what changed. Pictures go to demo-output/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)"
+# Only what the demo runs: the tests and their packages come with scripts/test.sh.
+bash scripts/install-deps.sh demo
+cmake --preset demo >/dev/null
+cmake --build --preset demo -j "$(nproc)"
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/corvane-demo-XXXXXX")
 out="$PWD/demo-output"

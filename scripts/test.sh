@@ -3,6 +3,7 @@
 # target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
 jobs=$(nproc)
 cmake --preset default
 cmake --build --preset default -j "$jobs"
