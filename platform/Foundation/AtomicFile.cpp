@@ -11,24 +11,6 @@
 namespace device {
 namespace {
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-std::string parentOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The new file, written and synced, under `temporaryName` in the directory; false (and no name
 // left) when it cannot be made.
 bool writeTemporary(int dirfd, const std::string& temporaryName, std::string_view bytes, mode_t mode) {
@@ -52,10 +34,28 @@ bool writeTemporary(int dirfd, const std::string& temporaryName, std::string_vie
 
 }  // namespace
 
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+std::string parentDirectory(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 bool makeDirectories(const std::string& hostPath) {
     struct stat st {};
     if (::stat(hostPath.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    const std::string parent = parentOf(hostPath);
+    const std::string parent = parentDirectory(hostPath);
     if (parent != hostPath && !makeDirectories(parent)) return false;
     return ::mkdir(hostPath.c_str(), 0755) == 0 || errno == EEXIST;
 }
@@ -74,7 +74,7 @@ bool replaceFileAt(int dirfd, const std::string& name, const std::string& tempor
 }
 
 bool writeFileAtomically(const std::string& hostPath, std::string_view bytes, mode_t mode) {
-    const std::string directory = parentOf(hostPath);
+    const std::string directory = parentDirectory(hostPath);
     if (!makeDirectories(directory)) return false;
     const int dirfd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirfd < 0) return false;

@@ -16,24 +16,6 @@ namespace {
 
 constexpr int kMostLinks = 40;
 
-std::string parentOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
 // The descriptor a stream's name stands for: "/dev/stdout" is the output this process was given,
 // whatever it is, never a file to be replaced under another name.
 int streamFor(std::string_view path) {
@@ -65,7 +47,7 @@ bool replaceRegular(const std::string& path, std::string_view bytes, std::string
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (!exists) {
         struct stat folder {};
-        const std::string parent = parentOf(path);
+        const std::string parent = parentDirectory(path);
         if (::stat(parent.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
             return refuse(problem, "the folder " + parent + " does not exist");
     }
@@ -91,7 +73,7 @@ std::string followLinks(const std::string& path) {
         if (n < 0) return at;  // no link (or nothing at all): this is the file
         if (n == static_cast<ssize_t>(sizeof target)) break;
         const std::string to(target, static_cast<size_t>(n));
-        at = to.starts_with('/') ? to : parentOf(at) + "/" + to;
+        at = to.starts_with('/') ? to : parentDirectory(at) + "/" + to;
     }
     errno = ELOOP;
     return {};

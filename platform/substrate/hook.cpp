@@ -1,36 +1,20 @@
-#include <mutex>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "Foundation/NSLog.h"
+#include "objc/TapList.h"
 #include "substrate/HookRecording.h"
 #include "substrate/substrate.h"
 
 namespace substrate {
 namespace {
 
-struct Taps {
-    std::mutex lock;
-    HookTapToken next = 1;
-    std::vector<std::pair<HookTapToken, HookTap>> list;
-};
-
-Taps& taps() {
-    static auto* t = new Taps;  // never destroyed, like the hooks it reports
+objc::TapList<HookCallRecord>& taps() {
+    static auto* t = new objc::TapList<HookCallRecord>;  // never destroyed, like the hooks it reports
     return *t;
 }
 
-void reportHookCall(const HookCallRecord& record) {
-    std::vector<std::pair<HookTapToken, HookTap>> current;
-    {
-        Taps& t = taps();
-        std::lock_guard guard(t.lock);
-        if (t.list.empty()) return;
-        current = t.list;
-    }
-    for (const auto& [token, tap] : current) tap(record);
-}
+void reportHookCall(const HookCallRecord& record) { taps().report(record); }
 
 bool install(Class cls, SEL sel, IMP replacement, const std::type_info& types, IMP* old,
              IMP (*makeTrampoline)(Class owner)) {
@@ -64,19 +48,8 @@ bool install(Class cls, SEL sel, IMP replacement, const std::type_info& types, I
 
 }  // namespace
 
-HookTapToken addHookTap(HookTap tap) {
-    Taps& t = taps();
-    std::lock_guard guard(t.lock);
-    const HookTapToken token = t.next++;
-    t.list.emplace_back(token, std::move(tap));
-    return token;
-}
-
-void removeHookTap(HookTapToken token) {
-    Taps& t = taps();
-    std::lock_guard guard(t.lock);
-    std::erase_if(t.list, [token](const auto& entry) { return entry.first == token; });
-}
+HookTapToken addHookTap(HookTap tap) { return taps().add(std::move(tap)); }
+void removeHookTap(HookTapToken token) { taps().remove(token); }
 
 bool hookMessage(Class cls, SEL sel, IMP replacement, const std::type_info& types, IMP* old,
                  IMP (*makeTrampoline)(Class owner)) {

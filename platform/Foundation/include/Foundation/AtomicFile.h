@@ -21,6 +21,12 @@ bool writeFileAtomically(const std::string& hostPath, std::string_view bytes, mo
 bool replaceFileAt(int dirfd, const std::string& name, const std::string& temporaryName, std::string_view bytes,
                    mode_t mode = 0644);
 
+// write(2) until every byte is written; false with errno set on a failure.
+bool writeAll(int fd, std::string_view bytes);
+
+// The directory part of a path: "." for a bare name, "/" for a file at the top.
+std::string parentDirectory(const std::string& path);
+
 // mkdir -p; true when the directory exists afterwards.
 bool makeDirectories(const std::string& hostPath);
 
