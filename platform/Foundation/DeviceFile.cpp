@@ -250,6 +250,10 @@ bool makeDirectoriesInsideRoot(const std::string& hostPath, std::string* outside
 
 int openInsideRoot(const char* hostPath, int flags, mode_t mode, std::string* outsideLink) {
     if (!isUnderRoot(hostPath)) return ::open(hostPath, flags | O_NOFOLLOW, mode);
+    return openUnderRoot(hostPath, flags, mode, outsideLink);
+}
+
+int openUnderRoot(const char* hostPath, int flags, mode_t mode, std::string* outsideLink) {
     if (!climbs(hostPath)) {
         const int fd = openWithoutLinks(hostPath, flags, mode);
         // ELOOP: some component is a link, to be followed only inside the root. A kernel without

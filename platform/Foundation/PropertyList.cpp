@@ -34,7 +34,7 @@ void reportLinkOut(const std::string& link) {
 int openDeviceFile(const char* hostPath, device::FileStatus& status) {
     if (!device::isUnderRoot(hostPath)) return device::openForReading(AT_FDCWD, hostPath, status);
     std::string link;
-    const int fd = device::openInsideRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0, &link);
+    const int fd = device::openUnderRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0, &link);
     if (fd >= 0) {
         status = device::FileStatus::Read;
         return fd;

@@ -44,6 +44,9 @@ inline int openInsideRoot(const std::string& hostPath, int flags, mode_t mode = 
     return openInsideRoot(hostPath.c_str(), flags, mode, outsideLink);
 }
 
+// The same for a path already known to be under the root (isUnderRoot), which is not asked again.
+int openUnderRoot(const char* hostPath, int flags, mode_t mode = 0644, std::string* outsideLink = nullptr);
+
 // Whether a host path names something under the device root (by its text, before any link).
 bool isUnderRoot(const char* hostPath);
 
