@@ -38,16 +38,6 @@ bool isValidScheme(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return isAlnum(c) || c == '+' || c == '-' || c == '.'; });
 }
 
-std::string_view allowedPunctuation(URLComponent component) {
-    switch (component) {
-        case URLComponent::Query:
-        case URLComponent::Fragment: return "!$&'()*+,-./:;=?@_~";
-        case URLComponent::QueryValue: return "!$'()*,-./:;?@_~";
-        case URLComponent::Path: return "!$&'()*+,-./:=@_~";
-    }
-    return "";
-}
-
 }  // namespace
 
 Ref<NSURL> NSURL::URLWithString(std::string_view text) {
@@ -99,20 +89,3 @@ bool NSURL::parse() {
     return true;
 }
 
-std::string NSURL::percentEncode(std::string_view text, URLComponent component) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const std::string_view allowed = allowedPunctuation(component);
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (isAlnum(c) || allowed.find(c) != std::string_view::npos) {
-            out += c;
-        } else {
-            const auto byte = static_cast<unsigned char>(c);
-            out += '%';
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
-    }
-    return out;
-}

@@ -4,7 +4,7 @@
 
 namespace {
 
-CFStringRef killPhoneName() { return CFStringMakeConstantString(kKillPhoneNotification); }
+CFStringRef killPhoneName() { return CFSTR(CV_KILL_PHONE_NOTIFICATION); }
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "toolkit/TXSharedHelper.h"
 
+#include "CoreFoundation/CFBase.h"
 #include "Foundation/NSURL.h"
 #include "UIKit/UIApplication.h"
 
@@ -36,6 +37,11 @@ void TXSharedHelper::openGitHub(const std::string& user) {
 }
 
 void TXSharedHelper::openEmail(const std::string& address, const std::string& subject) {
-    // A subject is free text: spaces and the rest would leave the URL parser nothing to return.
-    open("mailto:" + address + "?subject=" + NSURL::percentEncode(subject, URLComponent::QueryValue));
+    // A subject is free text: a space would leave the URL parser nothing to return, and '&', '=',
+    // '+' or '#' would split the query or end it.
+    const Ref<NSString> text = NSString::string(subject);
+    CFStringRef escaped = CFURLCreateStringByAddingPercentEscapes(nullptr, text.get(), nullptr, CFSTR("&=+#"),
+                                                                  kCFStringEncodingUTF8);
+    open("mailto:" + address + "?subject=" + escaped->str());
+    CFRelease(escaped);
 }

@@ -10,14 +10,6 @@
 #include "Foundation/NSString.h"
 #include "objc/runtime.h"
 
-// Which part of a URL a text is meant for: each allows its own characters unescaped.
-enum class URLComponent {
-    Query,       // alphanumerics and  ! $ & ' ( ) * + , - . / : ; = ? @ _ ~
-    QueryValue,  // Query without  & = +  so a value cannot split or alter the pairs around it
-    Path,        // alphanumerics and  ! $ & ' ( ) * + , - . / : = @ _ ~
-    Fragment,    // as Query
-};
-
 class NSURL : public NSObject {
     OBJC_INTERFACE(NSURL, NSObject)
 
@@ -36,9 +28,6 @@ public:
     std::string path() const { return part(path_); }
     std::string query() const { return part(query_); }
     std::string fragment() const { return part(fragment_); }
-
-    // Every byte the component does not allow, and every non-ASCII byte, as %XX (upper-case hex).
-    static std::string percentEncode(std::string_view text, URLComponent component);
 
     std::string description() const override { return text_; }
 

@@ -5,7 +5,9 @@
 
 #include "CoreFoundation/CFNotificationCenter.h"
 
-inline constexpr const char* kKillPhoneNotification = "com.qelmor.corvane/KillPhone";
+// A literal, as the device's CFSTR takes only a literal.
+#define CV_KILL_PHONE_NOTIFICATION "com.qelmor.corvane/KillPhone"
+inline constexpr const char* kKillPhoneNotification = CV_KILL_PHONE_NOTIFICATION;
 inline constexpr const char* kKillPhoneCommand = "killall -9 MobilePhone";
 
 // The notification callback: runs "killall -9 MobilePhone" through system(), whatever it is
