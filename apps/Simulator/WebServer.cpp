@@ -2,6 +2,9 @@
 
 #include <httplib.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <nlohmann/json.hpp>
 
 #include "EventStream.h"
@@ -43,9 +46,20 @@ WebServer::~WebServer() = default;
 
 std::optional<std::string> WebServer::bind() {
     if (address_.ipv6) server_->set_address_family(AF_INET6);
+    // The library's default also shares the port (SO_REUSEPORT), so a second device on the same
+    // address would take half the page's connections: the port is this device's alone. Reusing an
+    // address whose old connections linger only lets a device come back on its port at once.
+    server_->set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    errno = 0;
     port_ = address_.port == 0 ? server_->bind_to_any_port(address_.host)
                                : (server_->bind_to_port(address_.host, address_.port) ? address_.port : -1);
-    if (port_ <= 0) return "cannot listen on " + address_.authority(address_.port);
+    if (port_ <= 0) {
+        const int error = errno;
+        return "cannot listen on " + address_.authority(address_.port) + (error ? ": " + std::string(std::strerror(error)) : "");
+    }
     return std::nullopt;
 }
 

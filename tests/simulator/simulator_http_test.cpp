@@ -210,6 +210,27 @@ TEST(SimulatorHttp, CommandLine) {
     }
 }
 
+TEST(SimulatorHttp, ASecondDeviceOnATakenPortIsRefusedAndTheFirstServesOn) {
+    RunningSimulator first;
+    ASSERT_GT(first.port(), 0);
+    testing_support::DeviceRoot root;
+    stageDevice(root);
+    for (const std::string& listen : {"--listen=" + first.authority(), std::string("--listen")}) {
+        // Bounded: a second device that did get the port would serve until ended.
+        std::vector<std::string> argv{"/usr/bin/timeout", "20", CORVANE_SIMULATOR, "--root", root.path(), listen};
+        if (listen == "--listen") argv.push_back(first.authority());
+        const auto second = testing_support::run(argv);
+        EXPECT_EQ(second.status, 2) << second.err;
+        EXPECT_NE(second.err.find("cannot listen on " + first.authority()), std::string::npos) << second.err;
+        EXPECT_EQ(second.out, "");
+    }
+    EXPECT_EQ(processesOfDevice(root.path()), std::vector<pid_t>{}) << "the refused device left processes";
+    auto client = first.client();
+    const auto page = client.Get("/");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
+}
+
 TEST(SimulatorHttp, TheSettingsAppClosesEveryCommandsOutputWhenDriven) {
     testing_support::DeviceRoot root;
     stageDevice(root);
