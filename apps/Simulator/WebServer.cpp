@@ -135,7 +135,7 @@ void WebServer::route() {
         refuse(response, 500, "the device could not answer this request");
     });
 
-    server.Get(R"(/|/[A-Za-z0-9_-]+\.(html|css|js))", [](const httplib::Request& request, httplib::Response& response) {
+    server.Get(R"(/|/favicon\.ico|/[A-Za-z0-9_-]+\.(html|css|js|svg))", [](const httplib::Request& request, httplib::Response& response) {
         const auto file = pageFileAt(request.path);
         if (!file) return refuse(response, 404, "no such page");
         response.set_content(std::string(file->bytes), file->contentType);

@@ -47,6 +47,14 @@ TEST(SimulatorHttp, AClickOnASwitchStoresItRestartsThePhoneAppAndShowsTheNewDial
     ASSERT_TRUE(script);
     EXPECT_EQ(script->status, 200);
     EXPECT_NE(script->body.find("EventSource"), std::string::npos);
+    // Every browser asks for an icon: one it is given, not a 404 in its console.
+    for (const char* icon : {"/favicon.ico", "/icon.svg"}) {
+        const auto answer = client.Get(icon);
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(answer->status, 200) << icon;
+        EXPECT_EQ(answer->get_header_value("Content-Type"), "image/svg+xml") << icon;
+        EXPECT_TRUE(answer->body.starts_with("<svg ")) << icon;
+    }
 
     PageEvents events(simulator);
     ASSERT_TRUE(events.await("dialer"));
