@@ -69,6 +69,11 @@ void WebServer::serve() { server_->listen_after_bind(); }
 
 void WebServer::stop() {
     feed_.close();  // ends the event streams, which hold workers of the server
+    {
+        // Each stream says the device has ended before the sockets close under it.
+        std::unique_lock lock(slotsMutex_);
+        slotFreed_.wait_for(lock, 2 * kHeartbeat, [this] { return streams_ == 0; });
+    }
     server_->stop();
 }
 
@@ -90,7 +95,7 @@ void WebServer::freeStreamSlot() {
         std::lock_guard lock(slotsMutex_);
         --streams_;
     }
-    slotFreed_.notify_one();
+    slotFreed_.notify_all();
 }
 
 void WebServer::route() {
@@ -155,7 +160,13 @@ void WebServer::route() {
                 const FeedUpdate update = feed_.next(*cursor, kHeartbeat);
                 // A reader that closed its end is found here (the socket reads as ended), not
                 // only when a write fails long after.
-                if (update.closed || !sink.is_writable()) return false;
+                if (!sink.is_writable()) return false;
+                if (update.closed) {
+                    // The page says the device has ended rather than that it waits for it.
+                    const std::string last = serverSentEvent("ended", "the device has ended");
+                    sink.write(last.data(), last.size());
+                    return false;
+                }
                 const std::string messages = eventsForUpdate(update, feed_);
                 const std::string_view out = messages.empty() ? kKeepAlive : std::string_view(messages);
                 return sink.write(out.data(), out.size());

@@ -199,6 +199,17 @@ TEST(SimulatorHttp, AStalledBrowserHoldsNothingAndSigtermEndsEveryProcessOfTheDe
     for (pid_t pid : device) EXPECT_NE(::kill(pid, 0), 0) << pid;
 }
 
+TEST(SimulatorHttp, AnOpenStreamIsToldTheDeviceHasEnded) {
+    RunningSimulator simulator;
+    ASSERT_FALSE(simulator.url().empty());
+    PageEvents events(simulator);
+    ASSERT_TRUE(events.await("dialer"));
+    EXPECT_EQ(simulator.stop(), 0);
+    const auto ended = events.await("ended");
+    ASSERT_TRUE(ended) << "the stream closed without a word";
+    EXPECT_EQ(ended->data, "the device has ended");
+}
+
 TEST(SimulatorHttp, CommandLine) {
     auto help = testing_support::run({CORVANE_SIMULATOR, "--help"});
     EXPECT_EQ(help.status, 0);
