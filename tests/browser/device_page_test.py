@@ -313,6 +313,16 @@ def says_the_phone_screen_is_a_picture(browser):
     wait_for(browser, "the page to say the dialer is a picture", lambda: "Phone app's picture" in status.text)
 
 
+def stop_simulator(process):
+    """SIGTERM, as Ctrl-C in the simulator script sends; its exit status."""
+    process.send_signal(signal.SIGTERM)
+    try:
+        return process.wait(timeout=PATIENCE)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        return "none (killed)"
+
+
 def outlives_its_visitors(browser, url, root):
     """Reloads, a stream turned away, and a Settings app that died: the next click still works."""
     for _ in range(20):
@@ -351,6 +361,7 @@ def main():
     make_device(device_files, killall, root)
     process, url = start_simulator(simulator, root)
     browser = None
+    status = "none (it ended by itself)"
     try:
         browser = start_browser(profile)
         browser.get(url)
@@ -391,15 +402,18 @@ def main():
         expect_clean_console(browser, "before the page's streams are turned away")
         outlives_its_visitors(browser, url, root)
         print(f"screenshots: {output}")
+
+        # The device ends while the page is open: the page says so, and not that it waits.
+        status = stop_simulator(process)
+        state = browser.find_element(By.ID, "phone-state")
+        wait_for(browser, "the page to say the device has ended", lambda: state.text == "The device has ended.")
+        if "Waiting" in browser.find_element(By.ID, "status").text:
+            fail("the page says it waits for a device that has ended")
     finally:
         if browser:
             browser.quit()
-        process.send_signal(signal.SIGTERM)
-        try:
-            status = process.wait(timeout=PATIENCE)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            status = "none (killed)"
+        if process.poll() is None:
+            status = stop_simulator(process)
         shutil.rmtree(scratch, ignore_errors=True)
     if status != 0:
         fail(f"the Simulator ended with status {status}")
