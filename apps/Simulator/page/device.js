@@ -70,8 +70,8 @@ async function showSettings(version, height) {
 }
 
 // Named places of the screen, for keyboards and screen readers; a click on one is a click at its
-// centre, answered by the Settings app like any other.
-// They stand in reading order, top to bottom then left to right, so Tab walks the screen as it reads.
+// centre, answered by the Settings app like any other. They stand in reading order, top to bottom
+// then left to right, so Tab walks the screen as it reads.
 function showTargets(list) {
   const focused = targets.contains(document.activeElement) ? document.activeElement.getAttribute('aria-label') : null;
   const ordered = [...(list || [])].sort((a, b) => (a.y - b.y) || (a.x - b.x));
@@ -156,9 +156,9 @@ function crashWords(event) {
 
 // What the Phone screen cannot show: that its app is between two launches, keeps crashing, or has
 // gone with the device. The old dialer stays, dimmed, until a new one is drawn.
-function showPhoneState(state, words = []) {
+function showPhoneState(state, {crashing = false, words = []} = {}) {
   phoneState.textContent = state ? capitalized(state) + '.' : '';
-  phoneState.classList.toggle('crashing', /crashed/.test(state));
+  phoneState.classList.toggle('crashing', crashing);
   lastWords.textContent = words.join('\n');
   lastWords.hidden = words.length === 0;
   phoneScreen.classList.toggle('restarting', state !== '');
@@ -169,7 +169,7 @@ function followThePhoneApp(event) {
   switch (event.event) {
     case 'exited': if (!crashing) showPhoneState('the Phone app is restarting'); break;
     case 'launched': if (!crashing) showPhoneState('the Phone app is restarting'); break;
-    case 'crashing': showPhoneState(crashWords(event), event.lastWords || []); break;
+    case 'crashing': showPhoneState(crashWords(event), {crashing: true, words: event.lastWords || []}); break;
     case 'dialer': showPhoneState(''); break;
   }
 }
