@@ -95,4 +95,9 @@ void DeviceFeed::close() {
     changed_.notify_all();
 }
 
+bool DeviceFeed::closed() const {
+    std::lock_guard lock(mutex_);
+    return closed_;
+}
+
 }  // namespace simulator

@@ -59,6 +59,7 @@ public:
     void callTheRoll();
     // Wakes every waiting reader for good.
     void close();
+    bool closed() const;
 
 private:
     FeedUpdate collect(FeedCursor& cursor) const;

@@ -152,6 +152,9 @@ void WebServer::route() {
         servePicture(response, feed_.settings());
     });
     server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
+        // A page told the device has ended asks again at once: it must not be let in while the
+        // server finishes, only to be cut off.
+        if (feed_.closed()) return refuse(response, 503, "the device has ended");
         if (!takeStreamSlot()) return refuse(response, 503, "too many event streams are open");
         auto cursor = std::make_shared<FeedCursor>();
         response.set_chunked_content_provider(
@@ -162,10 +165,11 @@ void WebServer::route() {
                 // only when a write fails long after.
                 if (!sink.is_writable()) return false;
                 if (update.closed) {
-                    // The page says the device has ended rather than that it waits for it.
+                    // The page says the device has ended rather than that it waits for it. The
+                    // stream ends whole: a browser may drop what came just before a broken one.
                     const std::string last = serverSentEvent("ended", "the device has ended");
-                    sink.write(last.data(), last.size());
-                    return false;
+                    if (sink.write(last.data(), last.size())) sink.done();
+                    return true;
                 }
                 const std::string messages = eventsForUpdate(update, feed_);
                 const std::string_view out = messages.empty() ? kKeepAlive : std::string_view(messages);
