@@ -6,6 +6,7 @@
 #include "CoreFoundation/CFNotificationRecording.h"
 #include "Foundation/JSON.h"
 #include "JSONValues.h"
+#include "MessageUI/MFMailComposeViewController.h"
 #include "Preferences/PSListController.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIViewController.h"
@@ -67,6 +68,14 @@ void reportOpenedURL(const std::string& url) {
     print(out.key("url").string(url).endObject());
 }
 
+// A device without a mail account keeps mail shut without a word, as an iPhone does: the line says
+// which file would make it one.
+void reportCanSendMail(bool canSend) {
+    if (canSend) return;
+    json::Writer out = event("noMailAccount");
+    print(out.key("accounts").string(MFMailComposeViewController::kAccountsFile).endObject());
+}
+
 }  // namespace
 
 void startReportingEvents() {
@@ -75,6 +84,7 @@ void startReportingEvents() {
     cf::addNotificationTap(reportNotificationCall);
     UIViewController::setPresentationObserver(reportPresentation);
     UIApplication::setOpenURLObserver(reportOpenedURL);
+    MFMailComposeViewController::setCanSendMailObserver(reportCanSendMail);
 }
 
 void reportSystemCall(const std::string& command, int status) {

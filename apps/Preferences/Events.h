@@ -1,7 +1,7 @@
 #pragma once
 // Side effects, printed on standard output as one JSON line each when they happen: values stored
 // or refused by the store (with its reason), notifications posted, shell commands run, URLs opened,
-// sheets presented and dismissed.
+// sheets presented and dismissed, mail asked for on a device without a mail account.
 
 #include <optional>
 #include <string>

@@ -95,6 +95,19 @@ std::string rowName(PSListController& page, size_t row) {
     return texts.empty() ? std::string() : texts.front();
 }
 
+std::string uniqueRowName(PSListController& page, size_t row) {
+    // Whatever findRow takes back to this row alone, so the names and the command line never disagree.
+    const auto namesThisRow = [&](const std::string& name) {
+        const auto found = findRow(page, name);
+        const size_t* index = std::get_if<size_t>(&found);
+        return index && *index == row;
+    };
+    const std::string name = rowName(page, row), group = groupOf(page, row);
+    if (!name.empty() && namesThisRow(name)) return name;
+    if (!name.empty() && !group.empty() && namesThisRow(group + "/" + name)) return group + "/" + name;
+    return "#" + std::to_string(row);
+}
+
 std::variant<size_t, std::string> findRow(PSListController& page, const std::string& name) {
     const size_t count = page.rowCount();
     std::vector<size_t> matches;

@@ -18,6 +18,10 @@ std::vector<std::string> textsShown(UIView* cell);
 // What a command calls the row: its title, else the first text its cell shows; "" for none.
 std::string rowName(PSListController& page, size_t row);
 
+// The name that a command can use for this row and that fits no other row: its name, GROUP/NAME when
+// other rows share the name, #N when neither is unique. A screen reader hears the same name.
+std::string uniqueRowName(PSListController& page, size_t row);
+
 // The one row `name` names (a group is no row), or why there is not exactly one: no such row, a
 // group of that title, or several rows, listed with their numbers.
 std::variant<size_t, std::string> findRow(PSListController& page, const std::string& name);

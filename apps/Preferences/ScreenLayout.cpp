@@ -91,9 +91,10 @@ PlacedRow placeRow(const RowSummary& row, size_t index, double y) {
     return placed;
 }
 
-// What a finger does on a row: a switch row answers only on its switch.
+// What a finger does on a row: a switch row answers only on its switch. Each place is named as a
+// command names its row, so no two places of a page share a name.
 void addRowTargets(ScreenLayout& layout, const PlacedRow& placed) {
-    const std::string label = placed.row->label.value_or("");
+    const std::string& label = placed.row->name;
     const bool isSwitch = placed.accessoryKind == PlacedRow::Accessory::Switch;
     layout.targets.push_back({"row", label, placed.frame, isSwitch ? FingerAction::None : FingerAction::TapRow, placed.index});
     if (isSwitch) layout.targets.push_back({"switch", label, placed.accessory, FingerAction::TapRow, placed.index});
@@ -170,13 +171,21 @@ void layoutBar(ScreenLayout& layout, const ScreenSummary& screen) {
     bar.titleFrame = CGRectMake(side, top, std::max(0.0, kWidth - 2 * side), height);
 }
 
+// The back button shows the covered page's title, which a row of this page may show too (the pane's
+// "Settings" row under a "Settings" back button): its name says where it goes, when the covered page
+// has a title. The heart shows no
+// text; it is named for what it does.
 void addBarTargets(ScreenLayout& layout) {
     const BarLayout& bar = layout.bar;
-    if (bar.backTitle) layout.targets.push_back({"back", *bar.backTitle, bar.backFrame, FingerAction::Back, 0});
+    if (bar.backTitle) {
+        const std::string name = *bar.backTitle == "Back" ? *bar.backTitle : "Back to " + *bar.backTitle;
+        layout.targets.push_back({"back", name, bar.backFrame, FingerAction::Back, 0});
+    }
     for (const auto& placed : bar.rightItems) {
         const std::string kind = barItemKind(placed.item);
         const bool heart = kind == "heart";
-        layout.targets.push_back({heart ? "heart" : "barItem", kind, placed.frame, heart ? FingerAction::Heart : FingerAction::None, 0});
+        layout.targets.push_back({heart ? "heart" : "barItem", heart ? "Share" : kind, placed.frame,
+                                  heart ? FingerAction::Heart : FingerAction::None, 0});
     }
 }
 

@@ -65,6 +65,7 @@ RowSummary summarizeRow(PSListController& page, size_t index) {
     }
     row.cellView = page.cellAtRow(index);
     row.texts = textsShown(row.cellView);
+    row.name = uniqueRowName(page, index);
     row.value = valueShown(*specifier, row.cellView);
     if (auto* cell = objc_cast<PSTableCell>(row.cellView); cell && cell->titleTextLabel()->hasCustomTextColor())
         row.titleColour = cell->titleTextLabel()->textColor();

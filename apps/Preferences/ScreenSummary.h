@@ -31,6 +31,7 @@ struct RowSummary {
     std::string cell;                    // the cell name of the row's type
     std::optional<std::string> label;    // the shown title
     std::vector<std::string> texts;      // every text the cell shows, title first
+    std::string name;                    // what a command calls it, unique on the page (rows only)
     std::optional<std::string> footer;   // groups only
     RowValue value;
     Ref<UIColor> titleColour;            // nil while the platform's own colour shows

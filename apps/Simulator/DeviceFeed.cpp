@@ -2,7 +2,16 @@
 
 namespace simulator {
 
+std::string stampedLine(std::string line, int64_t atMs) {
+    if (line.size() < 2 || line.front() != '{' || line.back() != '}') return line;
+    const bool empty = line.find_first_not_of(" \t", 1) == line.size() - 1;
+    line.pop_back();
+    return line + (empty ? "" : ",") + "\"at\":" + std::to_string(atMs) + "}";
+}
+
 void DeviceFeed::addLine(std::string line) {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    line = stampedLine(std::move(line), std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
     {
         std::lock_guard lock(mutex_);
         lines_.push_back(std::move(line));
@@ -84,6 +93,11 @@ void DeviceFeed::close() {
         closed_ = true;
     }
     changed_.notify_all();
+}
+
+bool DeviceFeed::closed() const {
+    std::lock_guard lock(mutex_);
+    return closed_;
 }
 
 }  // namespace simulator

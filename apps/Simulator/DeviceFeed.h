@@ -35,11 +35,15 @@ struct FeedUpdate {
     bool closed = false;
 };
 
+// A JSON object line with the time it happened added as "at" (milliseconds since 1970), so a page
+// that joins late still shows when each event happened; any other line as it is.
+std::string stampedLine(std::string line, int64_t atMs);
+
 class DeviceFeed {
 public:
     static constexpr size_t kKeptLines = 500;
 
-    void addLine(std::string line);
+    void addLine(std::string line);  // stamped with the time it is added
     void setDialer(std::string png, double heightInPoints);
     void setSettings(std::string png, double heightInPoints, std::string targets);
     Picture dialer() const;
@@ -55,6 +59,7 @@ public:
     void callTheRoll();
     // Wakes every waiting reader for good.
     void close();
+    bool closed() const;
 
 private:
     FeedUpdate collect(FeedCursor& cursor) const;

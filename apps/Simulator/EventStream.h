@@ -1,6 +1,7 @@
 #pragma once
 // The page's live feed as server-sent events: "device" for each event line of the device,
-// "dialer" and "settings" when a new picture is in, "skipped" when a slow reader lost lines.
+// "dialer" and "settings" when a new picture is in, "skipped" when a slow reader lost lines, and
+// "ended" last, when the device ends.
 
 #include <string>
 #include <string_view>

@@ -15,7 +15,8 @@ const cli::Program& program() {
                    "Corvane pane) and serves a page that shows both apps and drives Settings with the mouse.",
         .options = {cli::rootOption(),
                     {"listen", "ADDR:PORT", "where to serve the page (default 127.0.0.1:0, a free port)"}},
-        .details = "The page's address is printed once it is served. SIGINT or SIGTERM ends the device.\n",
+        .details = "The page's address is printed once it is served. SIGINT or SIGTERM ends the device.\n"
+                   "An address already in use is a usage error: exit status 2, \"cannot listen on ADDR:PORT\".\n",
     };
     return program;
 }

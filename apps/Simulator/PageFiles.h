@@ -19,7 +19,7 @@ struct ServedFile {
     const char* contentType;
 };
 
-// The file served at a request path ("/" is index.html); nothing for any other path. Paths are
+// The file served at a request path ("/" is index.html, "/favicon.ico" the icon); nothing for any other path. Paths are
 // looked up in the built-in list by name, never on disk.
 std::optional<ServedFile> pageFileAt(std::string_view path);
 

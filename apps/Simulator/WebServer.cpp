@@ -2,6 +2,9 @@
 
 #include <httplib.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <nlohmann/json.hpp>
 
 #include "EventStream.h"
@@ -43,9 +46,20 @@ WebServer::~WebServer() = default;
 
 std::optional<std::string> WebServer::bind() {
     if (address_.ipv6) server_->set_address_family(AF_INET6);
+    // The library's default also shares the port (SO_REUSEPORT), so a second device on the same
+    // address would take half the page's connections: the port is this device's alone. Reusing an
+    // address whose old connections linger only lets a device come back on its port at once.
+    server_->set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    errno = 0;
     port_ = address_.port == 0 ? server_->bind_to_any_port(address_.host)
                                : (server_->bind_to_port(address_.host, address_.port) ? address_.port : -1);
-    if (port_ <= 0) return "cannot listen on " + address_.authority(address_.port);
+    if (port_ <= 0) {
+        const int error = errno;
+        return "cannot listen on " + address_.authority(address_.port) + (error ? ": " + std::string(std::strerror(error)) : "");
+    }
     return std::nullopt;
 }
 
@@ -55,6 +69,11 @@ void WebServer::serve() { server_->listen_after_bind(); }
 
 void WebServer::stop() {
     feed_.close();  // ends the event streams, which hold workers of the server
+    {
+        // Each stream says the device has ended before the sockets close under it.
+        std::unique_lock lock(slotsMutex_);
+        slotFreed_.wait_for(lock, 2 * kHeartbeat, [this] { return streams_ == 0; });
+    }
     server_->stop();
 }
 
@@ -76,7 +95,7 @@ void WebServer::freeStreamSlot() {
         std::lock_guard lock(slotsMutex_);
         --streams_;
     }
-    slotFreed_.notify_one();
+    slotFreed_.notify_all();
 }
 
 void WebServer::route() {
@@ -121,7 +140,7 @@ void WebServer::route() {
         refuse(response, 500, "the device could not answer this request");
     });
 
-    server.Get(R"(/|/[A-Za-z0-9_-]+\.(html|css|js))", [](const httplib::Request& request, httplib::Response& response) {
+    server.Get(R"(/|/favicon\.ico|/[A-Za-z0-9_-]+\.(html|css|js|svg))", [](const httplib::Request& request, httplib::Response& response) {
         const auto file = pageFileAt(request.path);
         if (!file) return refuse(response, 404, "no such page");
         response.set_content(std::string(file->bytes), file->contentType);
@@ -133,6 +152,9 @@ void WebServer::route() {
         servePicture(response, feed_.settings());
     });
     server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
+        // A page told the device has ended asks again at once: it must not be let in while the
+        // server finishes, only to be cut off.
+        if (feed_.closed()) return refuse(response, 503, "the device has ended");
         if (!takeStreamSlot()) return refuse(response, 503, "too many event streams are open");
         auto cursor = std::make_shared<FeedCursor>();
         response.set_chunked_content_provider(
@@ -141,7 +163,14 @@ void WebServer::route() {
                 const FeedUpdate update = feed_.next(*cursor, kHeartbeat);
                 // A reader that closed its end is found here (the socket reads as ended), not
                 // only when a write fails long after.
-                if (update.closed || !sink.is_writable()) return false;
+                if (!sink.is_writable()) return false;
+                if (update.closed) {
+                    // The page says the device has ended rather than that it waits for it. The
+                    // stream ends whole: a browser may drop what came just before a broken one.
+                    const std::string last = serverSentEvent("ended", "the device has ended");
+                    if (sink.write(last.data(), last.size())) sink.done();
+                    return true;
+                }
                 const std::string messages = eventsForUpdate(update, feed_);
                 const std::string_view out = messages.empty() ? kKeepAlive : std::string_view(messages);
                 return sink.write(out.data(), out.size());

@@ -58,8 +58,9 @@ int main(int argc, char** argv) {
     std::atomic<bool> stopping = false, launcherEnded = false;
     int exitStatus = 0;
     if (auto problem = web.bind()) {
+        // An address taken (or not this machine's) is a wrong --listen, as any other.
         std::fprintf(stderr, "Simulator: %s\n", problem->c_str());
-        exitStatus = 1;
+        exitStatus = 2;
     } else if (!phone.start([&] {
                    if (stopping) return;
                    launcherEnded = true;

@@ -14,7 +14,7 @@ namespace springboard {
 namespace {
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
-[[noreturn]] void execApp(const std::string& app, const std::string& root, pid_t launcher, int reportFd) {
+[[noreturn]] void execApp(const std::string& app, const std::string& root, pid_t launcher, int reportFd, int errorFd) {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != launcher) ::_exit(127);  // the launcher died before the line above
     sigset_t none;
@@ -26,6 +26,7 @@ namespace {
         ::dup2(null, STDOUT_FILENO);
         if (null > STDERR_FILENO) ::close(null);
     }
+    if (errorFd >= 0) ::dup2(errorFd, STDERR_FILENO);
     const char* argv[] = {app.c_str(), "--root", root.c_str(), "--serve", nullptr};
     ::execv(app.c_str(), const_cast<char* const*>(argv));
     const int error = errno;
@@ -35,14 +36,14 @@ namespace {
 
 }  // namespace
 
-pid_t startApp(const std::string& app, const std::string& root) {
+pid_t startApp(const std::string& app, const std::string& root, int errorFd) {
     // Closed by a successful exec; otherwise the child writes its errno into it.
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) return -1;
     const pid_t launcher = ::getpid();
     std::fflush(nullptr);  // nothing buffered may be written twice
     const pid_t pid = ::fork();
-    if (pid == 0) execApp(app, root, launcher, report[1]);
+    if (pid == 0) execApp(app, root, launcher, report[1], errorFd);
     const int forkError = errno;
     ::close(report[1]);
     int execError = 0;

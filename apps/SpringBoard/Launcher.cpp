@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "AppProcess.h"
+#include "ErrorTap.h"
 #include "LaunchEvents.h"
 #include "device/PhoneReport.h"
 
@@ -88,13 +89,15 @@ void Launcher::logBackoff(QuickDeathBackoff::Duration delay) const {
 int Launcher::run() {
     for (;;) {
         const auto launchedAt = Clock::now();
-        const pid_t child = startApp(app_, root_);
+        ErrorTap errors;
+        const pid_t child = startApp(app_, root_, errors.open());
+        errors.closeAppEnd();
         bool crashed = true;  // also an app that cannot be started
+        int status = 0;
         if (child < 0) {
             std::fprintf(stderr, "SpringBoard: cannot start %s: %s\n", app_.c_str(), std::strerror(errno));
         } else {
             printLaunched(child, ++launches_);
-            int status = 0;
             if (wait(child, status, std::nullopt) == Wake::Stop) {
                 stopApp(child);
                 return 0;
@@ -105,6 +108,7 @@ int Launcher::run() {
         const auto delay = backoff_.afterExit(Clock::now() - launchedAt, crashed);
         if (delay > QuickDeathBackoff::Duration::zero()) {
             logBackoff(delay);
+            printCrashing(backoff_.quickDeathsInARow(), status, child >= 0, delay.count(), errors.lastWords(kLastWordsPatience));
             int unused = 0;
             if (wait(-1, unused, delay) == Wake::Stop) return 0;
         }

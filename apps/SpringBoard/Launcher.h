@@ -21,6 +21,8 @@ public:
     int run();
 
     static constexpr auto kStopGrace = std::chrono::seconds(5);  // after SIGTERM, before SIGKILL
+    // How long a crashed app's last words may take to come through its standard error.
+    static constexpr auto kLastWordsPatience = std::chrono::milliseconds(500);
 
 private:
     enum class Wake { ChildEnded, Stop, TimedOut };

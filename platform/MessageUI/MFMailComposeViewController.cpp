@@ -6,10 +6,25 @@
 
 OBJC_IMPLEMENTATION(MFMailComposeViewController)
 
+namespace {
+
+MFMailComposeViewController::CanSendMailObserver& canSendMailObserver() {
+    static MFMailComposeViewController::CanSendMailObserver observer;
+    return observer;
+}
+
+}  // namespace
+
+void MFMailComposeViewController::setCanSendMailObserver(CanSendMailObserver observer) {
+    canSendMailObserver() = std::move(observer);
+}
+
 bool MFMailComposeViewController::canSendMail() {
-    auto accounts = NSDictionary::dictionaryWithContentsOfFile("/var/mobile/Library/Mail/Accounts.plist");
+    auto accounts = NSDictionary::dictionaryWithContentsOfFile(kAccountsFile);
     auto* list = accounts ? objc_cast<NSArray>(accounts->objectForKey("Accounts")) : nullptr;
-    return list && list->count() > 0;
+    const bool canSend = list && list->count() > 0;
+    if (const auto& observer = canSendMailObserver()) observer(canSend);
+    return canSend;
 }
 
 void MFMailComposeViewController::finishWithResult(MFMailComposeResult result) {

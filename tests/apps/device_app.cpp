@@ -8,7 +8,7 @@
 //       exit N     exits N at once
 //       live MS N  lives MS milliseconds, then exits N
 //       stubborn   ignores SIGTERM and SIGINT, waits for SIGKILL
-//       abort      crashes at once (SIGABRT)
+//       abort      says why on standard error in three lines, then crashes at once (SIGABRT)
 // In serving mode it also writes to standard output, which must not reach the launcher's events.
 
 #include <fcntl.h>
@@ -52,6 +52,7 @@ int serve(const std::string& root) {
     }
     if (behaviour == "abort") {
         announce(root);
+        std::fprintf(stderr, "first words\nthe tweak gave up\nlast words, unfinished");
         std::abort();
     }
     if (behaviour == "stubborn") {

@@ -44,17 +44,23 @@ protected:
         launcher = std::make_unique<ChildProcess>(Launch{arguments, {}, "", true});
     }
 
-    // The next line of the launcher's output, which must be an event.
+    // The next launch or exit in the launcher's output, every line of which must be an event; word
+    // of a crash loop is kept in `crashes`.
     std::optional<LaunchEvent> nextEvent() {
-        const auto line = launcher->readLine(Stream::Out);
-        if (!line) return std::nullopt;
-        auto event = parseLaunchEvent(*line);
-        if (!event) {
-            ADD_FAILURE() << "not an event: " << *line;
-        } else if (event->kind == "launched") {
-            apps.push_back(static_cast<pid_t>(event->pid));
+        for (;;) {
+            const auto line = launcher->readLine(Stream::Out);
+            if (!line) return std::nullopt;
+            auto event = parseLaunchEvent(*line);
+            if (!event) {
+                ADD_FAILURE() << "not an event: " << *line;
+            } else if (event->kind == "crashing") {
+                crashes.push_back(*event);
+                continue;
+            } else if (event->kind == "launched") {
+                apps.push_back(static_cast<pid_t>(event->pid));
+            }
+            return event;
         }
-        return event;
     }
 
     // Waits for a launched app to be serving.
@@ -73,6 +79,7 @@ protected:
     std::string root;
     std::unique_ptr<ChildProcess> launcher;
     std::vector<pid_t> apps;
+    std::vector<LaunchEvent> crashes;
 };
 
 void expectLaunched(const std::optional<LaunchEvent>& event, long count) {
@@ -197,6 +204,15 @@ TEST_F(Launcher, BacksOffAnAppThatDiesAtOnce) {
     EXPECT_GT(pauses[0].second, 0);
     EXPECT_GT(pauses[1].second, pauses[0].second);
     EXPECT_GT(pauses[2].second, pauses[1].second);
+    // Each pause is told on the event lines too, with the same count and wait.
+    ASSERT_GE(crashes.size(), 2u);
+    EXPECT_EQ(crashes[0].times, 3);
+    EXPECT_EQ(crashes[0].nextLaunchMs, pauses[0].second);
+    EXPECT_EQ(crashes[1].times, 4);
+    EXPECT_EQ(crashes[0].status, 3);
+    EXPECT_FALSE(crashes[0].signal);
+    EXPECT_EQ(crashes[0].signalName, "");
+    EXPECT_EQ(crashes[0].lastWords, "[]");
 
     // A stop while pausing ends the launcher without another launch.
     ::kill(launcher->pid(), SIGTERM);
@@ -231,9 +247,23 @@ TEST_F(Launcher, BacksOffAnAppThatCrashesButNotOneKilledFromOutside) {
         ASSERT_TRUE(launched);
         expectExited(nextEvent(), launched->pid, SIGABRT, std::nullopt);
     }
-    const auto line = launcher->readLine(Stream::Err);
-    ASSERT_TRUE(line);
-    EXPECT_NE(line->find("crashed within 1 s of launch 3 times in a row"), std::string::npos) << *line;
+    // The app's own words still reach the launcher's standard error, before the word of the pause.
+    std::string said;
+    while (said.find("crashed within 1 s of launch 3 times in a row") == std::string::npos) {
+        const auto line = launcher->readLine(Stream::Err);
+        ASSERT_TRUE(line) << said;
+        said += *line + "\n";
+    }
+    EXPECT_NE(said.find("the tweak gave up"), std::string::npos) << said;
+    // The event lines tell the loop with the signal and the last lines the app wrote.
+    const auto loop = nextEvent();  // the fourth launch comes after the word of the loop
+    ASSERT_TRUE(loop);
+    ASSERT_EQ(crashes.size(), 1u);
+    EXPECT_EQ(crashes[0].times, 3);
+    EXPECT_EQ(crashes[0].signal, SIGABRT);
+    EXPECT_EQ(crashes[0].signalName, "SIGABRT");
+    EXPECT_FALSE(crashes[0].status);
+    EXPECT_EQ(crashes[0].lastWords, R"(["first words","the tweak gave up","last words, unfinished"])");
 }
 
 TEST_F(Launcher, DoesNotHoldBackAnAppThatLived) {

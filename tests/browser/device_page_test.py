@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 """The device page in a real headless browser: click through the Settings screen to the "Hide
 Voicemail Tab" switch, watch the Phone screen change, and measure the time from the click to the
-new dialer on screen. Then the page is reloaded again and again, turned away when every stream is
-taken, and clicked while its Settings app has died: each time the next click still brings a new
-dialer.
+new dialer on screen. Every page and sheet of the pane is walked from the keyboard: each place has a
+name of its own, focus lands on the new page's first place and Escape goes back. A tweak that
+crashes the Phone app at every start makes the page say so until it is removed; narrow windows show
+both screens whole; the browser's console stays free of errors. Then the page is reloaded again and
+again, turned away when every stream is taken, and clicked while its Settings app has died: each
+time the next click still brings a new dialer.
 
-usage: device_page_test.py SIMULATOR DEVICE_FILES KILLALL OUTPUT_DIR
+usage: device_page_test.py SIMULATOR DEVICE_FILES KILLALL CRASHING_TWEAK OUTPUT_DIR
 """
 
 import os
+import plistlib
 import re
 import shutil
 import signal
@@ -23,11 +27,15 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.common.exceptions import StaleElementReferenceException
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 PATIENCE = 30  # seconds; the machine may be busy
+OUTPUT = None  # where screenshots go
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                  "--disable-component-update", "--disable-sync", "--no-first-run", "--window-size=1000,1000"]
+                  "--disable-component-update", "--disable-sync", "--no-first-run", "--window-size=1400,1000"]
+TWEAKS = "Library/MobileSubstrate/DynamicLibraries"
+MAIL_ACCOUNTS = "var/mobile/Library/Mail/Accounts.plist"
 
 
 def fail(message):
@@ -55,7 +63,19 @@ def start_browser(profile):
     options = webdriver.ChromeOptions()
     for flag in CHROMIUM_FLAGS + [f"--user-data-dir={profile}"]:
         options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def console_errors(browser):
+    """The errors the browser's console got since the last look."""
+    return [entry for entry in browser.get_log("browser") if entry.get("level") == "SEVERE"]
+
+
+def expect_clean_console(browser, during):
+    errors = console_errors(browser)
+    if errors:
+        fail(f"the browser's console has errors {during}: {errors}")
 
 
 def wait_for(browser, what, condition):
@@ -69,7 +89,7 @@ def wait_for(browser, what, condition):
              f"browser log: {browser.get_log('browser')}")
 
 
-def target(browser, label, kinds=("switch", "row", "back")):
+def target(browser, label, kinds=("switch", "row", "back", "heart", "button")):
     """The page's button over the place labelled `label`, preferring the kinds in order."""
     for kind in kinds:
         found = browser.find_elements(By.CSS_SELECTOR, f'#targets button[data-kind="{kind}"][aria-label="{label}"]')
@@ -78,7 +98,7 @@ def target(browser, label, kinds=("switch", "row", "back")):
     return None
 
 
-def click(browser, label, kinds=("switch", "row", "back")):
+def click(browser, label, kinds=("switch", "row", "back", "heart", "button")):
     """Scrolls the Settings screen to the place and clicks it, as a person would."""
     for _ in range(5):
         version = browser.find_element(By.ID, "settings-page").get_attribute("data-version")
@@ -154,6 +174,155 @@ def settings_app(root):
     fail("the device has no Settings app")
 
 
+def names(browser):
+    return browser.execute_script(
+        "return [...document.querySelectorAll('#targets button')].map(b => b.getAttribute('aria-label'))")
+
+
+def focused_name(browser):
+    return browser.execute_script(
+        "const e = document.activeElement; return e && e.closest('#targets') ? e.getAttribute('aria-label') : null")
+
+
+def expect_own_names(browser, page, expected):
+    """Every place of the screen has a non-empty name no other place of it has, and `expected` are among them."""
+    found = names(browser)
+    if not found or any(not name or not name.strip() for name in found):
+        fail(f"a place on {page} has no name: {found}")
+    if len(set(found)) != len(found):
+        fail(f"two places on {page} share a name: {found}")
+    for name in expected:
+        if name not in found:
+            fail(f'{page} has no place named "{name}": {found}')
+
+
+def press(browser, key, label=None):
+    """Focuses the place named `label` (or keeps the focus) and presses `key`; the screen's version before."""
+    version = browser.find_element(By.ID, "settings-page").get_attribute("data-version")
+    if label is not None:
+        button = wait_for(browser, f'"{label}" on the Settings screen', lambda: target(browser, label))
+        browser.execute_script("arguments[0].focus()", button)
+    browser.switch_to.active_element.send_keys(key)
+    return version
+
+
+def step(browser, key, label, page, first, expected=()):
+    """A key on a place leads to `page`, whose places all have names of their own and whose first
+    place, `first`, has the focus."""
+    wait_for_new_screen(browser, press(browser, key, label))
+    wait_for(browser, f'the focus on "{first}" of {page} (it is on {focused_name(browser)!r})',
+             lambda: focused_name(browser) == first)
+    expect_own_names(browser, page, (first,) + tuple(expected))
+
+
+def walk_every_page(browser, root):
+    """Every page and sheet of the pane from the keyboard, from the pane's first page and back to it."""
+    step(browser, Keys.ENTER, "Settings", "the settings page", "Background",
+         ("Status Bar/Background Colour", "Call Button/Background Colour", "Hide Voicemail Tab", "Back"))
+    step(browser, Keys.ENTER, "Call Button/Background Colour", "the colour list", "Black", ("Red", "Back"))
+    step(browser, Keys.ESCAPE, None, "the settings page again", "Background")
+    step(browser, Keys.ESCAPE, None, "the pane's first page", "Settings", ("Credits", "Support", "Share", "Back to Settings"))
+    step(browser, Keys.ENTER, "Credits", "the credits page", "Brannoc Vesk", ("Quillex", "Pelorwin", "Back"))
+    step(browser, Keys.ESCAPE, None, "the pane's first page", "Settings")
+    step(browser, Keys.ENTER, "Share", "the share sheet", "Cancel", ("Post",))
+    step(browser, Keys.ESCAPE, None, "the pane's first page", "Settings")
+
+    # Support on a device without a mail account opens nothing, and the page says why.
+    status = browser.find_element(By.ID, "status")
+    press(browser, Keys.ENTER, "Support")
+    wait_for(browser, "the page to say the device has no mail account",
+             lambda: f"this device has no mail account: {MAIL_ACCOUNTS}" in status.text)
+    last = browser.find_element(By.ID, "last-event")
+    wait_for(browser, "the last event to tell it", lambda: "no mail account" in last.text)
+    if not browser.execute_script("const r = arguments[0].getBoundingClientRect(); "
+                                  "return r.height > 0 && r.bottom <= innerHeight && r.right <= innerWidth", last):
+        fail("the last event is not in view beside the screens")
+    # With one, Support opens the composer.
+    os.makedirs(os.path.dirname(os.path.join(root, MAIL_ACCOUNTS)), exist_ok=True)
+    with open(os.path.join(root, MAIL_ACCOUNTS), "wb") as accounts:
+        plistlib.dump({"Accounts": ["me@example.com"]}, accounts)
+    step(browser, Keys.ENTER, "Support", "the mail composer", "Cancel", ("Send",))
+    step(browser, Keys.ESCAPE, None, "the pane's first page", "Settings")
+    os.remove(os.path.join(root, MAIL_ACCOUNTS))
+
+    # A person's tap on the credits page shows beside the screens too.
+    step(browser, Keys.ENTER, "Credits", "the credits page", "Brannoc Vesk")
+    press(browser, Keys.ENTER, "Pelorwin")
+    wait_for(browser, "the person's link in the last event", lambda: "opened" in last.text)
+    step(browser, Keys.ESCAPE, None, "the pane's first page", "Settings")
+
+
+def says_the_phone_app_crashes(browser, root, tweak):
+    """A tweak that aborts at load: the page says the Phone app keeps crashing, with its last words,
+    and stops saying so once the tweak is gone."""
+    tweaks = os.path.join(root, TWEAKS)
+    shutil.copy(tweak, os.path.join(tweaks, "CrashingTweak.dylib"))
+    shutil.copy(os.path.join(tweaks, "Corvane.plist"), os.path.join(tweaks, "CrashingTweak.plist"))
+    state = browser.find_element(By.ID, "phone-state")
+    if state.get_attribute("aria-live") != "polite":
+        fail("the Phone app's state is not read out as it changes")
+    if not target(browser, "Hide Voicemail Tab", ("switch",)):
+        wait_for_new_screen(browser, click(browser, "Settings", ("row",)))
+    click(browser, "Hide Voicemail Tab", ("switch",))  # restarts the Phone app, which now loads the tweak
+    wait_for(browser, "the page to say the Phone app crashes",
+             lambda: re.search(r"crashed \d+ times in a row \(signal 6, SIGABRT", state.text))
+    if not re.search(r"next start in [\d.]+ s", state.text):
+        fail(f"the page does not say when the Phone app starts again: {state.text!r}")
+    words = browser.find_element(By.ID, "last-words")
+    wait_for(browser, "the tweak's last words", lambda: "CrashingTweak: cannot find the dialer" in words.text)
+    if "restarting" not in browser.find_element(By.ID, "phone-screen").get_attribute("class"):
+        fail("the old dialer is not dimmed while the Phone app crashes")
+    browser.save_screenshot(os.path.join(OUTPUT, "crashing.png"))
+
+    os.remove(os.path.join(tweaks, "CrashingTweak.dylib"))
+    os.remove(os.path.join(tweaks, "CrashingTweak.plist"))
+    wait_for(browser, "the crash message to go", lambda: state.text == "" and not words.is_displayed())
+
+
+def lays_out_narrow_windows(browser):
+    """At a phone's width both screens stand whole in the window, and nothing scrolls sideways."""
+    for width in (400, 320):
+        browser.set_window_size(width, 1000)
+        wait_for(browser, f"the page laid out {width} wide", lambda: browser.execute_script("return innerWidth") <= width)
+        fits = browser.execute_script("""
+            const inside = id => { const r = document.getElementById(id).getBoundingClientRect();
+                                   return r.left >= 0 && r.right <= innerWidth; };
+            return [document.documentElement.scrollWidth <= innerWidth, inside('phone-screen'), inside('settings-screen')];
+        """)
+        if not all(fits):
+            fail(f"the page does not fit {width} px (no sideways scroll, Phone screen, Settings screen): {fits}")
+        browser.save_screenshot(os.path.join(OUTPUT, f"device-page-{width}.png"))
+    browser.set_window_size(1400, 1000)
+
+
+def keeps_event_times(browser):
+    """The lines replayed after a reload carry the times their events happened, not the reload's."""
+    oldest = "return [...document.querySelectorAll('#events li time')].map(t => t.dateTime)"
+    before = browser.execute_script(oldest)
+    browser.refresh()
+    wait_for_page(browser, "a reload")
+    after = wait_for(browser, "the replayed lines", lambda: (lambda t: t if len(t) >= len(before) else None)(
+        browser.execute_script(oldest)))
+    if after[-len(before):] != before:
+        fail(f"the replayed lines carry other times: {before} then {after}")
+
+
+def says_the_phone_screen_is_a_picture(browser):
+    browser.find_element(By.ID, "dialer").click()
+    status = browser.find_element(By.ID, "status")
+    wait_for(browser, "the page to say the dialer is a picture", lambda: "Phone app's picture" in status.text)
+
+
+def stop_simulator(process):
+    """SIGTERM, as Ctrl-C in the simulator script sends; its exit status."""
+    process.send_signal(signal.SIGTERM)
+    try:
+        return process.wait(timeout=PATIENCE)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        return "none (killed)"
+
+
 def outlives_its_visitors(browser, url, root):
     """Reloads, a stream turned away, and a Settings app that died: the next click still works."""
     for _ in range(20):
@@ -162,6 +331,7 @@ def outlives_its_visitors(browser, url, root):
     flip_and_measure(browser, "Hide Voicemail Tab")
 
     # Every stream taken elsewhere: the page is turned away and waits, then gets one once they go.
+    # (The refused stream is an error in the console, as it should be.)
     browser.get("about:blank")
     held = hold_every_stream(url, 8)
     browser.get(url)
@@ -175,20 +345,23 @@ def outlives_its_visitors(browser, url, root):
 
     os.kill(settings_app(root), signal.SIGKILL)
     flip_and_measure(browser, "Hide Voicemail Tab")
-    if "a new one took the click" not in status.text:
-        fail(f"the page did not say the Settings app was replaced: {status.text!r}")
+    # The click's answer may come a moment after the new screen it brought.
+    wait_for(browser, "the page to say the Settings app was replaced", lambda: "a new one took the click" in status.text)
 
 
 def main():
-    if len(sys.argv) != 5:
+    global OUTPUT
+    if len(sys.argv) != 6:
         fail(__doc__)
-    simulator, device_files, killall, output = sys.argv[1:]
+    simulator, device_files, killall, tweak, output = sys.argv[1:]
+    OUTPUT = output
     os.makedirs(output, exist_ok=True)
     scratch = tempfile.mkdtemp(prefix="corvane-browser-")
     root, profile = os.path.join(scratch, "device"), os.path.join(scratch, "profile")
     make_device(device_files, killall, root)
     process, url = start_simulator(simulator, root)
     browser = None
+    status = "none (it ended by itself)"
     try:
         browser = start_browser(profile)
         browser.get(url)
@@ -198,8 +371,12 @@ def main():
         if "without the Voicemail tab" in alt_before:
             fail(f"the Voicemail tab is gone before any change: {alt_before}")
 
+        keeps_event_times(browser)
+        says_the_phone_screen_is_a_picture(browser)
+        walk_every_page(browser, root)
+
         # The session starts on the pane; back to the Settings list, then through the pane.
-        wait_for_new_screen(browser, click(browser, "Settings", ("back",)))
+        wait_for_new_screen(browser, click(browser, "Back to Settings", ("back",)))
         wait_for_new_screen(browser, click(browser, "Corvane", ("row",)))
         wait_for_new_screen(browser, click(browser, "Settings", ("row",)))
         first = flip_and_measure(browser, "Hide Voicemail Tab")
@@ -220,17 +397,23 @@ def main():
         figures = [first] + [flip_and_measure(browser, "Hide Voicemail Tab") for _ in range(4)]
         print(f"click to new dialer: first {first} ms, median of {len(figures)} "
               f"{statistics.median(figures):.0f} ms, all {figures}")
+        says_the_phone_app_crashes(browser, root, tweak)
+        lays_out_narrow_windows(browser)
+        expect_clean_console(browser, "before the page's streams are turned away")
         outlives_its_visitors(browser, url, root)
         print(f"screenshots: {output}")
+
+        # The device ends while the page is open: the page says so, and not that it waits.
+        status = stop_simulator(process)
+        state = browser.find_element(By.ID, "phone-state")
+        wait_for(browser, "the page to say the device has ended", lambda: state.text == "The device has ended.")
+        if "Waiting" in browser.find_element(By.ID, "status").text:
+            fail("the page says it waits for a device that has ended")
     finally:
         if browser:
             browser.quit()
-        process.send_signal(signal.SIGTERM)
-        try:
-            status = process.wait(timeout=PATIENCE)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            status = "none (killed)"
+        if process.poll() is None:
+            status = stop_simulator(process)
         shutil.rmtree(scratch, ignore_errors=True)
     if status != 0:
         fail(f"the Simulator ended with status {status}")

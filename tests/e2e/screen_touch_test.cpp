@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+#include <set>
+
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
@@ -87,6 +90,49 @@ TEST(ScreenTouch, SheetsAnswerOnlyOnTheirButtons) {
         EXPECT_EQ(jsonField(screen, "class"), "\"CorvaneListController\"");
         EXPECT_NE(screen.find("\"presented\":null"), std::string::npos) << screen;
     }
+}
+
+// The "targets" lines of a session's output, as JSON.
+std::vector<nlohmann::json> targetListsOf(const std::string& out) {
+    std::vector<nlohmann::json> lists;
+    for (const auto& line : linesOf(out))
+        if (line.starts_with(R"({"width":)")) lists.push_back(nlohmann::json::parse(line).at("targets"));
+    return lists;
+}
+
+TEST(ScreenTouch, EveryPlaceOfEveryPageAndSheetHasANameOfItsOwnThatCommandsTake) {
+    SettingsDevice device;
+    auto accounts = NSDictionary::dictionaryWithObjectsAndKeys(
+        {{"Accounts", NSArray::arrayWithObjects({NSString::string("someone@example.com")})}});
+    device.root().writeFile("/var/mobile/Library/Mail/Accounts.plist", *plist::serialize(accounts, plist::Format::XML));
+    auto result = device.run(
+        "open Corvane; targets; heart; targets; touch 40 96; tap Support; targets; mail cancelled; tap Credits; targets; "
+        "back; tap Settings; targets; tap Call Button/Background Colour; targets");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto lists = targetListsOf(result.out);
+    ASSERT_EQ(lists.size(), 6u) << result.out;
+    std::set<std::string> everyName;
+    for (const auto& list : lists) {
+        std::set<std::string> names;
+        for (const auto& target : list) {
+            const std::string name = target.at("label");
+            EXPECT_FALSE(name.empty()) << list.dump();
+            EXPECT_TRUE(names.insert(name).second) << "'" << name << "' names two places: " << list.dump();
+            everyName.insert(name);
+        }
+    }
+    // The row's own text; its group where a title repeats on the page; where a bar button goes.
+    for (const char* name : {"Settings", "Back to Settings", "Share", "Cancel", "Post", "Send", "Brannoc Vesk",
+                             "Pelorwin", "Quillex", "Back", "Status Bar/Background Colour",
+                             "Call Button/Background Colour", "Hide Voicemail Tab", "Red"})
+        EXPECT_EQ(everyName.count(name), 1u) << name << " is not among the places' names";
+
+    // Each name of a settings-page row is what "tap" takes for that row.
+    std::string taps = "open Corvane; tap Settings";
+    for (const auto& target : lists[4])
+        if (target.at("kind") == "row") taps += "; tap " + target.at("label").get<std::string>() + "; back";
+    const auto tapped = device.run(taps);
+    EXPECT_EQ(tapped.status, 0) << tapped.err;
 }
 
 TEST(ScreenTouch, APointMustBeTwoNumbersOnTheScreen) {

@@ -205,6 +205,19 @@ TEST(SettingsApp, SupportMailAndShareSheetArePresentedAndDismissed) {
               R"({"class":"SLComposeViewController","initialText":"I'm using #Corvane by @BrannocVesk5!"})");
 }
 
+TEST(SettingsApp, SupportOnADeviceWithoutAMailAccountOpensNothingAndSaysWhichFileIsMissing) {
+    SettingsDevice device;
+    for (const char* accounts : {"", "<plist><dict><key>Accounts</key><array/></dict></plist>"}) {
+        if (*accounts) device.root().writeFile("/var/mobile/Library/Mail/Accounts.plist", accounts);
+        auto result = device.run("open Corvane; tap Support; show");
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(eventsOf(result.out),
+                  std::vector<std::string>{R"({"event":"noMailAccount","accounts":"/var/mobile/Library/Mail/Accounts.plist"})"})
+            << accounts;
+        EXPECT_EQ(jsonField(screensOf(result.out).at(0), "presented"), "null") << result.out;
+    }
+}
+
 TEST(SettingsApp, ThePaneSpeaksGermanWhenTheDeviceDoes) {
     SettingsDevice device;
     device.setLanguages({"de"});

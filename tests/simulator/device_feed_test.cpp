@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "DeviceFeed.h"
@@ -87,12 +88,34 @@ TEST(EventStream, MessagesCarryOneDataFieldPerLineAndThePicturesSizes) {
 
     DeviceFeed feed;
     FeedCursor cursor;
-    feed.addLine(R"({"event":"launched"})");
+    feed.addLine("launched");
     feed.setSettings("png", 1016.5, R"([{"kind":"row","label":"Settings"}])");
     const std::string messages = eventsForUpdate(feed.next(cursor, milliseconds(0)), feed);
     EXPECT_EQ(messages,
-              "event: device\ndata: {\"event\":\"launched\"}\n\n"
+              "event: device\ndata: launched\n\n"
               "event: settings\ndata: {\"height\":1016.5,\"targets\":[{\"kind\":\"row\",\"label\":\"Settings\"}],\"version\":1}\n\n");
+}
+
+TEST(DeviceFeed, EachEventLineCarriesTheTimeItWasAddedAndOtherLinesStayAsTheyAre) {
+    EXPECT_EQ(stampedLine(R"({"event":"posted"})", 1765250000123), R"({"event":"posted","at":1765250000123})");
+    EXPECT_EQ(stampedLine("{}", 7), R"({"at":7})");
+    EXPECT_EQ(stampedLine("not json", 7), "not json");
+    EXPECT_EQ(stampedLine("{unfinished", 7), "{unfinished");
+
+    // Stamped when added, not when read: a reader that comes later sees the earlier times.
+    DeviceFeed feed;
+    const auto millisecondsNow = [] {
+        return std::chrono::duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    };
+    const long long before = millisecondsNow();
+    feed.addLine(R"({"event":"launched"})");
+    const long long after = millisecondsNow();
+    FeedCursor late;
+    const auto lines = feed.next(late, milliseconds(0)).lines;
+    ASSERT_EQ(lines.size(), 1u);
+    const auto at = nlohmann::json::parse(lines[0]).at("at").get<long long>();
+    EXPECT_GE(at, before);
+    EXPECT_LE(at, after);
 }
 
 TEST(PngFile, TheHeaderGivesTheSize) {

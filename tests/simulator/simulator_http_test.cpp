@@ -47,6 +47,14 @@ TEST(SimulatorHttp, AClickOnASwitchStoresItRestartsThePhoneAppAndShowsTheNewDial
     ASSERT_TRUE(script);
     EXPECT_EQ(script->status, 200);
     EXPECT_NE(script->body.find("EventSource"), std::string::npos);
+    // Every browser asks for an icon: one it is given, not a 404 in its console.
+    for (const char* icon : {"/favicon.ico", "/icon.svg"}) {
+        const auto answer = client.Get(icon);
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(answer->status, 200) << icon;
+        EXPECT_EQ(answer->get_header_value("Content-Type"), "image/svg+xml") << icon;
+        EXPECT_TRUE(answer->body.starts_with("<svg ")) << icon;
+    }
 
     PageEvents events(simulator);
     ASSERT_TRUE(events.await("dialer"));
@@ -191,6 +199,17 @@ TEST(SimulatorHttp, AStalledBrowserHoldsNothingAndSigtermEndsEveryProcessOfTheDe
     for (pid_t pid : device) EXPECT_NE(::kill(pid, 0), 0) << pid;
 }
 
+TEST(SimulatorHttp, AnOpenStreamIsToldTheDeviceHasEnded) {
+    RunningSimulator simulator;
+    ASSERT_FALSE(simulator.url().empty());
+    PageEvents events(simulator);
+    ASSERT_TRUE(events.await("dialer"));
+    EXPECT_EQ(simulator.stop(), 0);
+    const auto ended = events.await("ended");
+    ASSERT_TRUE(ended) << "the stream closed without a word";
+    EXPECT_EQ(ended->data, "the device has ended");
+}
+
 TEST(SimulatorHttp, CommandLine) {
     auto help = testing_support::run({CORVANE_SIMULATOR, "--help"});
     EXPECT_EQ(help.status, 0);
@@ -208,6 +227,27 @@ TEST(SimulatorHttp, CommandLine) {
         EXPECT_NE(result.err.find("Simulator --root DIR"), std::string::npos) << result.err;
         EXPECT_EQ(result.out, "");
     }
+}
+
+TEST(SimulatorHttp, ASecondDeviceOnATakenPortIsRefusedAndTheFirstServesOn) {
+    RunningSimulator first;
+    ASSERT_GT(first.port(), 0);
+    testing_support::DeviceRoot root;
+    stageDevice(root);
+    for (const std::string& listen : {"--listen=" + first.authority(), std::string("--listen")}) {
+        // Bounded: a second device that did get the port would serve until ended.
+        std::vector<std::string> argv{"/usr/bin/timeout", "20", CORVANE_SIMULATOR, "--root", root.path(), listen};
+        if (listen == "--listen") argv.push_back(first.authority());
+        const auto second = testing_support::run(argv);
+        EXPECT_EQ(second.status, 2) << second.err;
+        EXPECT_NE(second.err.find("cannot listen on " + first.authority()), std::string::npos) << second.err;
+        EXPECT_EQ(second.out, "");
+    }
+    EXPECT_EQ(processesOfDevice(root.path()), std::vector<pid_t>{}) << "the refused device left processes";
+    auto client = first.client();
+    const auto page = client.Get("/");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
 }
 
 TEST(SimulatorHttp, TheSettingsAppClosesEveryCommandsOutputWhenDriven) {

@@ -173,7 +173,7 @@ TEST(SimulatorSettingsApp, AClickANewAppCannotBeBroughtToIsReportedLostAndTheNex
     const auto first = events.await("settings", "\"targets\"");
     ASSERT_TRUE(first);
     // The heart presents a sheet: a screen that a new app could reach only by presenting it again.
-    const auto heart = targetCentre(first->data, "heart", "heart");
+    const auto heart = targetCentre(first->data, "Share", "heart");
     ASSERT_TRUE(heart) << first->data;
     const auto presented = touch(client, *heart);
     ASSERT_TRUE(presented);

@@ -8,6 +8,9 @@ const MOST_EVENTS = 300;
 const RETRY_FIRST_MS = 250;
 const RETRY_LONGEST_MS = 5000;
 const WAITING = 'Waiting for the device…';
+const ENDED = 'The device has ended.';
+const PHONE_PICTURE = "The Phone screen is the Phone app's picture of its dialer: it takes no taps. " +
+                      'Change the dialer on the Settings screen.';
 
 const phoneScreen = document.getElementById('phone-screen');
 const settingsScreen = document.getElementById('settings-screen');
@@ -16,12 +19,18 @@ const targets = document.getElementById('targets');
 const eventList = document.getElementById('events');
 const tapFigure = document.getElementById('tap-ms');
 const statusLine = document.getElementById('status');
+const phoneState = document.getElementById('phone-state');
+const lastWords = document.getElementById('last-words');
+const lastEvent = document.getElementById('last-event');
 
 let dialerVersion = 0;
 let settingsVersion = 0;
 let settingsHeight = 0;
 let tapStarted = null;  // performance.now() of a click that may bring a new dialer
 let dialerWords = "The Phone app's dialer";  // from the newest dialer's event line
+let deviceEnded = false;  // the stream said so; cleared when a stream opens again
+let screenKey = null;  // the labels of the places shown, which tell one screen from another
+let focusOnNextScreen = false;  // a touch from this page is on its way: the next screen takes focus
 
 // Loads a picture off screen and swaps it in once decoded, so the screen never shows half of one.
 async function swapPicture(id, url, alt) {
@@ -61,10 +70,16 @@ async function showSettings(version, height) {
 }
 
 // Named places of the screen, for keyboards and screen readers; a click on one is a click at its
-// centre, answered by the Settings app like any other.
+// centre, answered by the Settings app like any other. They stand in reading order, top to bottom
+// then left to right, so Tab walks the screen as it reads.
 function showTargets(list) {
+  const focused = targets.contains(document.activeElement) ? document.activeElement.getAttribute('aria-label') : null;
+  const ordered = [...(list || [])].sort((a, b) => (a.y - b.y) || (a.x - b.x));
+  const key = ordered.map(target => target.label).join('\n');
+  const newScreen = key !== screenKey;
+  screenKey = key;
   targets.replaceChildren();
-  for (const target of list || []) {
+  for (const target of ordered) {
     const button = document.createElement('button');
     button.type = 'button';
     button.setAttribute('aria-label', target.label);
@@ -75,7 +90,35 @@ function showTargets(list) {
     });
     targets.append(button);
   }
+  // Replacing the buttons would leave focus at the top of the document: a new screen gives it to
+  // its first row (the bar's buttons come before it, but Escape stands for the back button), or a
+  // sheet's first button; the same screen drawn again gives it back to the place that had it.
+  const buttons = [...targets.querySelectorAll('button')];
+  let next = null;
+  if (newScreen && (focusOnNextScreen || focused !== null))
+    next = buttons.find(button => button.dataset.kind === 'row' || button.dataset.kind === 'switch') || buttons[0];
+  else if (focused !== null)
+    next = buttons.find(button => button.getAttribute('aria-label') === focused);
+  if (newScreen) focusOnNextScreen = false;
+  if (next) {
+    next.focus({preventScroll: true});
+    next.scrollIntoView({block: 'nearest'});
+  }
 }
+
+// Escape goes back: the back button, or a sheet's Cancel.
+function backTarget() {
+  return targets.querySelector('button[data-kind="back"]') ||
+         [...targets.querySelectorAll('button[data-kind="button"]')].find(b => b.getAttribute('aria-label') === 'Cancel');
+}
+
+document.addEventListener('keydown', event => {
+  if (event.key !== 'Escape' || event.defaultPrevented) return;
+  const back = backTarget();
+  if (!back) return;
+  event.preventDefault();
+  touchCentreOf(back);
+});
 
 function describe(event) {
   switch (event.event) {
@@ -83,6 +126,8 @@ function describe(event) {
     case 'posted': return `posted ${event.name}`;
     case 'system': return `ran "${event.command}": status ${event.status}`;
     case 'launched': return `launched the Phone app, pid ${event.pid} (launch ${event.count})`;
+    case 'crashing': return crashWords(event);
+    case 'noMailAccount': return `mail stays shut: this device has no mail account: ${devicePath(event.accounts)}`;
     case 'exited':
       return `the Phone app (pid ${event.pid}) ended ` +
              (event.signal !== null ? `by signal ${event.signal}` : `with status ${event.status}`);
@@ -96,6 +141,39 @@ function describe(event) {
   }
 }
 
+// A device path as it stands under the device root.
+function devicePath(path) {
+  return String(path || '').replace(/^\/+/, '');
+}
+
+function crashWords(event) {
+  const how = event.signal !== null ? `signal ${event.signal}${event.signalName ? `, ${event.signalName}` : ''}`
+            : event.status !== null ? `exit status ${event.status}` : 'it could not be started';
+  const words = event.lastWords && event.lastWords.length ? ': last words on its standard error below' : '';
+  return `the Phone app crashed ${event.times} times in a row (${how}${words}); ` +
+         `next start in ${Math.round(event.nextLaunchMs / 100) / 10} s`;
+}
+
+// What the Phone screen cannot show: that its app is between two launches, keeps crashing, or has
+// gone with the device. The old dialer stays, dimmed, until a new one is drawn.
+function showPhoneState(state, {crashing = false, words = []} = {}) {
+  phoneState.textContent = state ? capitalized(state) + '.' : '';
+  phoneState.classList.toggle('crashing', crashing);
+  lastWords.textContent = words.join('\n');
+  lastWords.hidden = words.length === 0;
+  phoneScreen.classList.toggle('restarting', state !== '');
+}
+
+function followThePhoneApp(event) {
+  const crashing = phoneState.classList.contains('crashing');
+  switch (event.event) {
+    case 'exited': if (!crashing) showPhoneState('the Phone app is restarting'); break;
+    case 'launched': if (!crashing) showPhoneState('the Phone app is restarting'); break;
+    case 'crashing': showPhoneState(crashWords(event), {crashing: true, words: event.lastWords || []}); break;
+    case 'dialer': showPhoneState(''); break;
+  }
+}
+
 function logEvent(text) {
   let event;
   try { event = JSON.parse(text); } catch { event = {event: 'unreadable', text}; }
@@ -103,11 +181,15 @@ function logEvent(text) {
   item.dataset.event = event.event;
   item.title = text;
   const time = document.createElement('time');
-  time.textContent = new Date().toLocaleTimeString(undefined, {hour12: false});
+  // The server's stamp: a page that joins late shows when each event happened.
+  const at = typeof event.at === 'number' ? new Date(event.at) : new Date();
+  time.dateTime = at.toISOString();
+  time.textContent = at.toLocaleTimeString(undefined, {hour12: false});
   item.append(time, describe(event));
   eventList.prepend(item);
   while (eventList.children.length > MOST_EVENTS) eventList.lastElementChild.remove();
-  if (event.event === 'exited') phoneScreen.classList.add('restarting');
+  lastEvent.textContent = `${time.textContent} ${describe(event)}`;
+  followThePhoneApp(event);
   if (event.event === 'dialer' && 'voicemailTab' in event)
     dialerWords = `The Phone app's dialer, ${event.voicemailTab ? 'with' : 'without'} the Voicemail tab`;
 }
@@ -118,6 +200,7 @@ async function touch(clientX, clientY) {
   const scale = SCREEN_WIDTH / box.width;
   const point = {x: (clientX - box.left) * scale, y: (clientY - box.top) * scale};
   tapStarted = performance.now();
+  focusOnNextScreen = true;
   const versionBefore = dialerVersion;
   statusLine.textContent = '';
   try {
@@ -125,6 +208,7 @@ async function touch(clientX, clientY) {
       method: 'POST', headers: {'Content-Type': 'application/json'}, body: JSON.stringify(point),
     });
     if (!response.ok) {
+      focusOnNextScreen = false;
       const reason = (await response.text()).trim();
       statusLine.textContent =
         /click was lost/.test(reason) ? `${capitalized(reason)}.` : `The click was lost: ${reason}.`;
@@ -134,24 +218,35 @@ async function touch(clientX, clientY) {
     const answer = await response.json();
     if (!answer.done) statusLine.textContent = answer.problem;
     else if (answer.replayed) statusLine.textContent = 'The Settings app had stopped; a new one took the click.';
+    const mail = answer.events.find(e => e.event === 'noMailAccount');
+    if (mail)
+      statusLine.textContent = `Support opens no mail composer: this device has no mail account: ${devicePath(mail.accounts)} ` +
+                               '(scripts/simulator.sh --mail ADDRESS makes one).';
     const restarts = answer.events.some(e => e.event === 'system' && /killall/.test(e.command));
     if (!restarts && dialerVersion === versionBefore) tapStarted = null;
   } catch (error) {
     statusLine.textContent = `The device did not answer: ${error.message}`;
     tapStarted = null;
+    focusOnNextScreen = false;
   }
+}
+
+function touchCentreOf(element) {
+  const box = element.getBoundingClientRect();
+  touch(box.left + box.width / 2, box.top + box.height / 2);
 }
 
 settingsPage.addEventListener('click', event => {
   event.preventDefault();
   // A named place activated from the keyboard is touched at its centre.
   if (event.detail === 0 && event.target instanceof HTMLButtonElement) {
-    const box = event.target.getBoundingClientRect();
-    touch(box.left + box.width / 2, box.top + box.height / 2);
+    touchCentreOf(event.target);
   } else {
     touch(event.clientX, event.clientY);
   }
 });
+
+phoneScreen.addEventListener('click', () => { statusLine.textContent = PHONE_PICTURE; });
 
 function capitalized(text) {
   return text.charAt(0).toUpperCase() + text.slice(1);
@@ -174,12 +269,21 @@ function listen() {
   // Every (re)opened stream starts with the device's recent lines again.
   stream.addEventListener('open', () => {
     retryMs = RETRY_FIRST_MS;
-    if (statusLine.textContent === WAITING) statusLine.textContent = '';
+    if (statusLine.textContent === WAITING || deviceEnded) statusLine.textContent = '';
+    deviceEnded = false;
+    // The replayed lines tell the Phone app's state afresh.
+    showPhoneState('');
     eventList.replaceChildren();
+  });
+  stream.addEventListener('ended', () => {
+    deviceEnded = true;
+    showPhoneState('the device has ended');
+    statusLine.textContent = ENDED;
   });
   stream.addEventListener('error', () => {
     stream.close();
-    statusLine.textContent = WAITING;
+    // A device that said it ended may come back on the same address: the page keeps asking.
+    if (!deviceEnded) statusLine.textContent = WAITING;
     setTimeout(listen, retryMs);
     retryMs = Math.min(retryMs * 2, RETRY_LONGEST_MS);
   });

@@ -2,6 +2,7 @@
 // The mail composer. A device can send mail when it has a mail account: the device file
 // "/var/mobile/Library/Mail/Accounts.plist" holding a non-empty "Accounts" array.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ class MFMailComposeViewController : public UIViewController {
 public:
     MFMailComposeViewController() = default;
     static bool canSendMail();
+    static constexpr const char* kAccountsFile = "/var/mobile/Library/Mail/Accounts.plist";
+
+    // Simulator only: told every answer canSendMail gives, so a host can say why mail stays shut.
+    using CanSendMailObserver = std::function<void(bool canSend)>;
+    static void setCanSendMailObserver(CanSendMailObserver observer);
 
     id mailComposeDelegate() const { return delegate_; }
     void setMailComposeDelegate(id delegate) { delegate_ = delegate; }
