@@ -107,7 +107,10 @@ TEST(BinaryReader, ValuesAtTheirEdgesReadAsWritten) {
     auto* minusOne = objc_cast<NSNumber>((kept = k("\x14" + ones + ones)).get());
     ASSERT_NE(minusOne, nullptr) << "16 bytes, sign-extended";
     EXPECT_EQ(minusOne->longLongValue(), -1);
-    auto* most = objc_cast<NSNumber>((kept = k("\x14" + std::string(8, '\0') + ones)).get());
+    const Ref<NSObject> mostKept = k("\x14" + std::string(8, '\0') + ones);
+    const Ref<NSObject> minusOneKept = k("\x14" + ones + ones);
+    minusOne = objc_cast<NSNumber>(minusOneKept.get());
+    auto* most = objc_cast<NSNumber>(mostKept.get());
     ASSERT_NE(most, nullptr) << "2^64 - 1, as Cocoa writes an unsigned 64-bit value";
     EXPECT_EQ(most->description(), "18446744073709551615");
     EXPECT_EQ(most->intValue(), -1) << "the low 32 bits, as a C conversion takes them";
