@@ -315,6 +315,9 @@ size_t nulAt(std::string_view bytes) {
 // byte-order mark, or by "<?" in either byte order) or UTF-8 with or without a mark; a document
 // that declares any other encoding is refused, as its bytes would be misread.
 std::optional<std::string_view> asUTF8(std::string_view bytes, std::string& converted, Trouble& trouble) {
+    // What every writer puts first, checked at once: the hooks read on every call.
+    constexpr std::string_view kUsual = R"(<?xml version="1.0" encoding="UTF-8"?>)";
+    if (bytes.starts_with(kUsual)) return bytes;
     auto starts = [&](std::string_view prefix) { return bytes.starts_with(prefix); };
     using namespace std::string_view_literals;
     const bool little = starts("\xFF\xFE"sv) || starts("<\0?\0"sv);
@@ -369,7 +372,7 @@ Loaded load(pugi::xml_document& doc, std::string_view original, std::string& con
     if (!utf8) return {};
     const std::string_view bytes = *utf8;
     trouble = Trouble(problem, bytes);
-    if (looksLikeJSON(bytes)) return trouble.atOffset(-1, "this looks like JSON, which is not a property list"), Loaded{};
+    if (!bytes.starts_with('<') && looksLikeJSON(bytes)) return trouble.atOffset(-1, "this looks like JSON, which is not a property list"), Loaded{};
     if (const size_t nul = nulAt(bytes); nul != std::string_view::npos)
         return trouble.atOffset(static_cast<ptrdiff_t>(nul), "U+0000, which XML cannot hold"), Loaded{};
     // Whitespace between elements means nothing and is not kept, unless CDATA is about: then a
