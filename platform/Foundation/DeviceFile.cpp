@@ -219,12 +219,6 @@ bool resolveInsideRoot(const std::string& hostPath, InsideRoot& out, std::string
     return walk.run(std::string_view(hostPath).substr(prefix.size()), out, outsideLink);
 }
 
-bool staysInsideRoot(const std::string& hostPath) {
-    InsideRoot resolved;
-    struct stat st {};
-    return resolveInsideRoot(hostPath, resolved) && ::fstatat(resolved.directory, resolved.name.c_str(), &st, 0) == 0;
-}
-
 bool makeDirectoriesInsideRoot(const std::string& hostPath, std::string* outsideLink) {
     const int existing = openInsideRoot(hostPath, O_PATH | O_DIRECTORY | O_CLOEXEC, 0, outsideLink);
     if (existing >= 0) {

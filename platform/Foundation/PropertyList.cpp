@@ -40,7 +40,7 @@ int openDeviceFile(const char* hostPath, device::FileStatus& status) {
         return fd;
     }
     const int error = errno;
-    status = error == ENOENT ? device::FileStatus::Missing : error == ENXIO ? device::FileStatus::NotRegular : device::FileStatus::Failed;
+    status = device::statusOfOpenError(error);
     if (error == EXDEV) reportLinkOut(link);
     return fd;
 }

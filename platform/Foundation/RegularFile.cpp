@@ -8,11 +8,13 @@
 
 namespace device {
 
+FileStatus statusOfOpenError(int error) {
+    return error == ENOENT ? FileStatus::Missing : error == ENXIO ? FileStatus::NotRegular : FileStatus::Failed;
+}
+
 int openForReading(int dirfd, const char* path, FileStatus& status) {
     const int fd = ::openat(dirfd, path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    // A socket cannot be opened at all; it is no regular file either.
-    if (fd < 0) status = errno == ENOENT ? FileStatus::Missing : errno == ENXIO ? FileStatus::NotRegular : FileStatus::Failed;
-    else status = FileStatus::Read;
+    status = fd < 0 ? statusOfOpenError(errno) : FileStatus::Read;
     return fd;
 }
 

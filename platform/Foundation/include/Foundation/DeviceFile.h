@@ -29,9 +29,6 @@ struct InsideRoot {
 // given) names it: "LINK (to TARGET)".
 bool resolveInsideRoot(const std::string& hostPath, InsideRoot& out, std::string* outsideLink = nullptr);
 
-// Whether an existing host path, every symbolic link in it followed, lies inside the device root.
-bool staysInsideRoot(const std::string& hostPath);
-
 // mkdir -p of a host path inside the device root, never creating anything through a symbolic link
 // that leads out of it; true when the directory exists inside the root afterwards.
 bool makeDirectoriesInsideRoot(const std::string& hostPath, std::string* outsideLink = nullptr);

@@ -11,6 +11,10 @@ namespace device {
 
 enum class FileStatus { Read, Missing, NotRegular, TooLarge, Failed };
 
+// What an open that failed with `error` says of the file: a socket cannot be opened at all, and is
+// no regular file either.
+FileStatus statusOfOpenError(int error);
+
 // A descriptor for reading `path` (relative to `dirfd`, as for openat), or -1 with the reason.
 int openForReading(int dirfd, const char* path, FileStatus& status);
 // The same, refusing at once (with fstat) anything but a regular file of at most `maxBytes`.
