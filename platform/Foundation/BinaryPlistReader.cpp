@@ -351,26 +351,50 @@ Ref<NSObject> parse(std::string_view bytes) {
     return build(doc, doc.top(), bytes.size());
 }
 
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found) {
-    Document doc;
-    Check check;
-    if (!doc.open(bytes) || !walk(doc, doc.top(), bytes.size(), check)) return false;
-    Object top, key, value;
-    doc.object(doc.top(), top);  // the walk has checked every object it reached
-    if (top.kind != Kind::Dictionary) return false;
-    // The last entry with each key wins; one value is made per key, however often it repeats.
-    const size_t n = top.count / 2;
-    for (size_t k = 0; k < keys.size(); ++k) {
-        size_t i = n;
-        while (i > 0 && !(doc.object(*doc.reference(top.payload, i - 1), key) && keyEquals(key, keys[k]))) --i;
-        found[k] = {};
-        if (i == 0) continue;
-        const size_t index = *doc.reference(top.payload, n + i - 1);
-        doc.object(index, value);
-        if (isContainer(value.kind)) found[k].object = build(doc, index, bytes.size());
-        else if (!(found[k].number = numberOf(value))) found[k].object = makeScalar(value);
+namespace {
+
+// Its own copy of the bytes, checked once; a key's value is found among the top dictionary's
+// entries and read from there.
+class Index : public DictionaryIndex {
+public:
+    explicit Index(std::string_view bytes) : bytes_(bytes) {}
+
+    bool open() {
+        Check check;
+        if (!doc_.open(bytes_) || !walk(doc_, doc_.top(), bytes_.size(), check)) return false;
+        doc_.object(doc_.top(), top_);  // the walk has checked every object it reached
+        return top_.kind == Kind::Dictionary;
     }
-    return true;
+
+    bool find(std::string_view wanted, Found& found) const override {
+        // The last entry with the key wins; one value is made, however often the key repeats.
+        const size_t n = top_.count / 2;
+        Object key, value;
+        size_t i = n;
+        while (i > 0 && !(doc_.object(*doc_.reference(top_.payload, i - 1), key) && keyEquals(key, wanted))) --i;
+        found = {};
+        if (i == 0) return false;
+        const size_t index = *doc_.reference(top_.payload, n + i - 1);
+        doc_.object(index, value);
+        if (isContainer(value.kind)) found.object = plist::binary::build(doc_, index, bytes_.size());
+        else if (!(found.number = numberOf(value))) found.object = makeScalar(value);
+        return true;
+    }
+
+    Ref<NSObject> build() const override { return plist::binary::build(doc_, doc_.top(), bytes_.size()); }
+
+private:
+    const std::string bytes_;
+    Document doc_;
+    Object top_;
+};
+
+}  // namespace
+
+std::unique_ptr<DictionaryIndex> index(std::string_view bytes) {
+    auto index = std::make_unique<Index>(bytes);
+    if (!index->open()) return nullptr;
+    return index;
 }
 
 }  // namespace plist::binary

@@ -3,6 +3,7 @@
 // a value tree, or nothing when any part of the input breaks a rule; a key given twice in a
 // dictionary means its last value.
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,19 +12,29 @@
 
 namespace plist {
 
+// A property list checked whole, as parse checks it, whose top is a dictionary: its values are read
+// by key when asked for, without making objects of the rest. It keeps what it was made from.
+class DictionaryIndex {
+public:
+    virtual ~DictionaryIndex() = default;
+    // The value of `key`, the last one when the key is given twice; false for an absent key.
+    virtual bool find(std::string_view key, Found& found) const = 0;
+    // The whole dictionary, as parse gives it.
+    virtual Ref<NSObject> build() const = 0;
+};
+
 namespace binary {
 // Whether the bytes claim to be a binary property list (and so are read as nothing else).
 bool claims(std::string_view bytes);
 Ref<NSObject> parse(std::string_view bytes);
-// Checks the whole input as parse does, then reads only the values of `keys` in the dictionary at
-// the top. False, `found` untouched, when parse would give no dictionary.
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found);
+// Null when parse would give no dictionary.
+std::unique_ptr<DictionaryIndex> index(std::string_view bytes);
 }  // namespace binary
 
 namespace xml {
 // `problem`, when given, says which rule a refused document broke and on which line.
 Ref<NSObject> parse(std::string_view bytes, std::string* problem = nullptr);
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found);
+std::unique_ptr<DictionaryIndex> index(std::string_view bytes);
 }  // namespace xml
 
 }  // namespace plist

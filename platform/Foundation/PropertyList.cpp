@@ -65,9 +65,36 @@ Result withFileBytes(const char* hostPath, Result unreadable, Use&& use) {
     return use(big.empty() ? std::string_view(small, static_cast<size_t>(n)) : std::string_view(big));
 }
 
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> found) {
-    if (!fits(bytes)) return false;
-    return binary::claims(bytes) ? binary::lookup(bytes, keys, found) : xml::lookup(bytes, keys, found);
+std::unique_ptr<DictionaryIndex> index(std::string_view bytes) {
+    if (!fits(bytes)) return nullptr;
+    return binary::claims(bytes) ? binary::index(bytes) : xml::index(bytes);
+}
+
+// A file's dictionary, its values made when asked for.
+class FileContents : public NSDictionary::Contents {
+public:
+    explicit FileContents(std::unique_ptr<DictionaryIndex> index) : index_(std::move(index)) {}
+    Ref<NSObject> find(std::string_view key) const override {
+        Found found;
+        return index_->find(key, found) ? found.toObject() : nullptr;
+    }
+    NSDictionary::Storage all() const override {
+        Ref<NSObject> whole = index_->build();
+        return objc_cast<NSDictionary>(whole)->entries();
+    }
+
+private:
+    std::unique_ptr<DictionaryIndex> index_;
+};
+
+// The read the product sends: the file is checked whole, its values made one by one when asked for.
+Ref<NSDictionary> readDictionary(std::string_view devicePath) {
+    const std::string hostPath = device::resolve(devicePath);
+    return withFileBytes(hostPath.c_str(), Ref<NSDictionary>(), [](std::string_view bytes) {
+        auto checked = index(bytes);
+        return checked ? make<NSDictionary>(std::unique_ptr<NSDictionary::Contents>(new FileContents(std::move(checked))))
+                       : nullptr;
+    });
 }
 
 }  // namespace
@@ -98,14 +125,13 @@ Ref<NSObject> Found::toObject() const {
     return object;
 }
 
-bool readDictionaryEntries(const char* hostPath, std::span<const std::string_view> keys, std::span<Found> found) {
-    return withFileBytes(hostPath, false, [&](std::string_view bytes) { return lookup(bytes, keys, found); });
-}
-
 bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
-    std::vector<Found> found(keys.size());
-    if (!lookup(bytes, keys, found)) return false;
-    for (size_t k = 0; k < keys.size(); ++k) values[k] = found[k].toObject();
+    const auto checked = index(bytes);
+    if (!checked) return false;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        Found found;
+        values[k] = checked->find(keys[k], found) ? found.toObject() : nullptr;
+    }
     return true;
 }
 
@@ -114,7 +140,7 @@ bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> 
 OBJC_CATEGORY(NSDictionary, PropertyListFiles,
               objc::classMethod("dictionaryWithContentsOfFile:", [](id, SEL, id path) -> id {
                   auto* text = objc_cast<NSString>(path);
-                  return text ? objc::autorelease(NSDictionary::dictionaryWithContentsOfFile(text->str())) : nullptr;
+                  return text ? objc::autorelease(plist::readDictionary(text->str())) : nullptr;
               }))
 
 Ref<NSDictionary> NSDictionary::dictionaryWithContentsOfFile(std::string_view devicePath) {

@@ -110,15 +110,16 @@ std::optional<std::string_view> leafText(pugi::xml_node e, std::string& scratch)
 }
 
 // Makes no objects, but notes which elements hold the values of the top dictionary's `keys`.
+// Checks the whole tree, keeping each entry of the top dictionary: its key (copied, as a key's text
+// may have been pieced together) and its value's element.
 class Find {
 public:
-    Find(std::span<const std::string_view> keys, std::span<pugi::xml_node_struct*> found) : keys_(keys), found_(found) {}
+    using Entries = std::vector<std::pair<std::string, pugi::xml_node_struct*>>;
+    explicit Find(Entries& entries) : entries_(entries) {}
     void open(bool) {}
     void key(std::string_view k) { key_ = k; }
     void value(size_t depth, pugi::xml_node e) {
-        if (depth != 1) return;
-        for (size_t i = 0; i < keys_.size(); ++i)
-            if (keys_[i] == key_) found_[i] = e.internal_object();  // the last one wins
+        if (depth == 1) entries_.emplace_back(key_, e.internal_object());
     }
     template <class Make>
     void add(Make&&) {}
@@ -126,8 +127,7 @@ public:
     void close() {}
 
 private:
-    std::span<const std::string_view> keys_;
-    std::span<pugi::xml_node_struct*> found_;
+    Entries& entries_;
     std::string_view key_;
 };
 
@@ -397,23 +397,49 @@ Ref<NSObject> parse(std::string_view bytes, std::string* problem) {
     return sink.take();
 }
 
-bool lookup(std::string_view bytes, std::span<const std::string_view> keys, std::span<Found> values) {
-    pugi::xml_document doc;
-    std::string converted;
-    const pugi::xml_node top = load(doc, bytes, converted, nullptr).top;
-    // Where each key's value was found; the hooks ask for a few keys at a time.
-    std::array<pugi::xml_node_struct*, 8> few{};
-    std::vector<pugi::xml_node_struct*> many(keys.size() > few.size() ? keys.size() : 0);
-    const std::span<pugi::xml_node_struct*> found = many.empty() ? std::span(few).first(keys.size()) : std::span(many);
-    Find find(keys, found);
-    Trouble silent(nullptr, {});
-    if (top.type() == pugi::node_null || tagOf(top) != Tag::Dictionary || !walk(top, find, silent)) return false;
-    for (size_t k = 0; k < keys.size(); ++k) {
-        values[k] = {};
-        Take sink(values[k]);
-        if (found[k] && walk(pugi::xml_node(found[k]), sink, silent)) sink.finish();
+namespace {
+
+// The parsed document, kept: a key's value is read from its element when asked for.
+class Index : public DictionaryIndex {
+public:
+    bool open(std::string_view bytes) {
+        std::string converted;
+        top_ = load(doc_, bytes, converted, nullptr).top;
+        entries_.reserve(16);  // a preference file holds about ten
+        Find find(entries_);
+        Trouble silent(nullptr, {});
+        return top_.type() != pugi::node_null && tagOf(top_) == Tag::Dictionary && walk(top_, find, silent);
     }
-    return true;
+
+    bool find(std::string_view key, Found& found) const override {
+        found = {};
+        // The last entry with the key wins.
+        auto it = std::find_if(entries_.rbegin(), entries_.rend(), [&](const auto& e) { return e.first == key; });
+        if (it == entries_.rend()) return false;
+        Take sink(found);
+        Trouble silent(nullptr, {});
+        if (walk(pugi::xml_node(it->second), sink, silent)) sink.finish();
+        return true;
+    }
+
+    Ref<NSObject> build() const override {
+        Build sink;
+        Trouble silent(nullptr, {});
+        return walk(top_, sink, silent) ? sink.take() : nullptr;
+    }
+
+private:
+    pugi::xml_document doc_;
+    pugi::xml_node top_;
+    Find::Entries entries_;
+};
+
+}  // namespace
+
+std::unique_ptr<DictionaryIndex> index(std::string_view bytes) {
+    auto index = std::make_unique<Index>();
+    if (!index->open(bytes)) return nullptr;
+    return index;
 }
 
 }  // namespace plist::xml

@@ -21,6 +21,28 @@ Ref<NSDictionary> NSDictionary::dictionaryWithObjectsAndKeys(
     return make<NSDictionary>(std::move(storage));
 }
 
+id NSDictionary::deferredObjectForKey(std::string_view key) const {
+    std::lock_guard hold(deferring_);
+    Contents* contents = deferred_.load(std::memory_order_relaxed);
+    auto it = entries_.find(key);
+    if (it != entries_.end()) return it->second.get();
+    if (!contents) return nullptr;  // made whole meanwhile, and the key is not there
+    Ref<NSObject> value = contents->find(key);
+    if (!value) return nullptr;
+    return entries_.emplace(std::string(key), std::move(value)).first->second.get();
+}
+
+void NSDictionary::makeAll() const {
+    std::lock_guard hold(deferring_);
+    Contents* contents = deferred_.load(std::memory_order_relaxed);
+    if (!contents) return;
+    Storage all = contents->all();
+    for (auto& [key, value] : entries_) all.insert_or_assign(key, std::move(value));  // those handed out stay
+    entries_ = std::move(all);
+    deferred_.store(nullptr, std::memory_order_release);
+    delete contents;
+}
+
 void NSMutableDictionary::setObject(id value, std::string_view key) {
     if (!value) {
         removeObjectForKey(key);

@@ -34,7 +34,8 @@ public:
 
 OBJC_IMPLEMENTATION(Animal,
                     objc::method("legs", [](id self, SEL) -> int { return static_cast<Animal*>(self)->legs(); }),
-                    objc::method("speak:", [](id, SEL, int times) -> int { return times * 10; }))
+                    objc::method("speak:", [](id, SEL, int times) -> int { return times * 10; }),
+                    objc::classMethod("kind", [](id self, SEL) -> id { return self; }))
 OBJC_IMPLEMENTATION(Bird)
 OBJC_IMPLEMENTATION(Abstract)
 
@@ -130,4 +131,33 @@ TEST(AutoreleasePool, KeepsObjectsAliveUntilPopped) {
     EXPECT_EQ(kept->legs(), 4);
     objc_autoreleasePoolPop(outer);
     EXPECT_EQ(Animal::deaths, 2);
+}
+
+// A class method is inherited along the metaclasses and answers with the receiving class; an
+// instance does not answer it, nor a class an instance method.
+TEST(Messages, ClassMethodsGoToClassObjectsAndAreInheritedByThem) {
+    id birdClass = objc_classAsObject(Bird::class_());
+    EXPECT_EQ(objc_objectAsClass(objc_msgSend<id()>(birdClass, SELECTOR("kind"))), Bird::class_());
+    EXPECT_EQ(object_getClass(birdClass), Bird::class_()->metaclass());
+    EXPECT_EQ(Bird::class_()->metaclass()->superclass(), Animal::class_()->metaclass());
+    auto bird = make<Bird>();
+    EXPECT_THROW(objc_msgSend<id()>(bird, SELECTOR("kind")), objc::MessageError);
+    try {
+        objc_msgSend<int()>(birdClass, SELECTOR("legs"));
+        ADD_FAILURE() << "a class answered an instance method";
+    } catch (const objc::MessageError& e) {
+        EXPECT_STREQ(e.what(), "+[Bird legs]: unrecognized selector sent to class");
+    }
+}
+
+// What another library adds to a class reaches its instances and subclasses; a method the class
+// has already is kept.
+TEST(Messages, CategoriesAddMethodsButReplaceNone) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(objc::addMethods(Animal::class_(), {objc::method("wings", [](id, SEL) -> int { return 2; }),
+                                                      objc::method("legs", [](id, SEL) -> int { return 0; })}));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("-[Animal legs] is defined already"), std::string::npos);
+    auto bird = make<Bird>();
+    EXPECT_EQ(objc_msgSend<int()>(bird, SELECTOR("wings")), 2);
+    EXPECT_EQ(objc_msgSend<int()>(bird, SELECTOR("legs")), 2);
 }

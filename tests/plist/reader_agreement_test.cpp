@@ -16,6 +16,7 @@
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "Foundation/PropertyList.h"
+#include "objc/message.h"
 
 namespace {
 
@@ -60,6 +61,32 @@ TEST(PropertyListReader, EveryKindReadsBackAsWrittenInBothEncodings) {
     EXPECT_FALSE(plist::sameValue(NSArray::arrayWithObjects({NSString::string("a")}), make<NSArray>()));
 }
 
+// The product's read: a value is made when asked for, and the one handed out stays the dictionary's
+// when the rest is made too.
+TEST(PropertyListReader, AFileDictionaryMakesValuesWhenAskedAndKeepsThoseHandedOut) {
+    testing_support::DeviceRoot device;
+    ::setenv("SIMULATOR_ROOT", device.path().c_str(), 1);
+    const auto read = [&] {
+        return objc_msgSend<id(id)>(objc_classAsObject(NSDictionary::class_()), SELECTOR("dictionaryWithContentsOfFile:"),
+                                    NSString::string("/prefs.plist").get());
+    };
+    void* pool = objc_autoreleasePoolPush();
+    for (auto format : {plist::Format::Binary, plist::Format::XML}) {
+        device.writeFile("/prefs.plist", *plist::serialize(everyKind(), format));
+        auto* file = objc_cast<NSDictionary>(read());
+        ASSERT_NE(file, nullptr);
+        id call = objc_msgSend<id(id)>(file, SELECTOR("objectForKey:"), NSString::string("call").get());
+        EXPECT_TRUE(plist::sameValue(call, NSNumber::numberWithInteger(13)));
+        EXPECT_EQ(objc_msgSend<id(id)>(file, SELECTOR("objectForKey:"), NSString::string("absent").get()), nullptr);
+        EXPECT_TRUE(plist::sameValue(file, everyKind()));
+        EXPECT_EQ(file->objectForKey("call"), call);
+    }
+    device.writeFile("/prefs.plist", "<plist><array/></plist>");
+    EXPECT_EQ(read(), nullptr) << "a file that is no dictionary reads as none";
+    objc_autoreleasePoolPop(pool);
+    ::unsetenv("SIMULATOR_ROOT");
+}
+
 TEST(PropertyListReader, TheKeyLookupAgreesWithTheFullReaderOnMutatedFiles) {
     for (auto format : {plist::Format::Binary, plist::Format::XML}) {
         const std::string bytes = *plist::serialize(everyKind(), format);
@@ -79,9 +106,11 @@ TEST(PropertyListReader, FilesThatAreNotRegularReadAsNothingWithoutBlocking) {
     const std::string fifo = device / "/fifo.plist";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     EXPECT_EQ(plist::readFile(fifo), nullptr);
-    const std::string_view key = "kVoice";
-    plist::Found found;
-    EXPECT_FALSE(plist::readDictionaryEntries(fifo.c_str(), {&key, 1}, {&found, 1}));
+    ::setenv("SIMULATOR_ROOT", device.path().c_str(), 1);
+    EXPECT_EQ(objc_msgSend<id(id)>(objc_classAsObject(NSDictionary::class_()), SELECTOR("dictionaryWithContentsOfFile:"),
+                                   NSString::string("/fifo.plist").get()),
+              nullptr);
+    ::unsetenv("SIMULATOR_ROOT");
 
     const std::string socketPath = device / "/socket.plist";
     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);

@@ -47,12 +47,10 @@ struct Found {
     Ref<NSObject> toObject() const;
 };
 
-// The values of `keys` in the dictionary at the top of the property-list file at a host path (read
-// as readFile reads it), without making objects of the rest: the whole input is still checked, so
-// these agree with parse on every input. Each key's value goes to the same place in `found`; false,
-// `found` untouched, when parse would give no dictionary.
-bool readDictionaryEntries(const char* hostPath, std::span<const std::string_view> keys, std::span<Found> found);
-// The same of bytes in memory, as objects (nil for an absent key).
+// The values of `keys` in the dictionary at the top of a property list, without making objects of
+// the rest, as +[NSDictionary dictionaryWithContentsOfFile:] reads a file: the whole input is still
+// checked, so these agree with parse on every input. Nil for an absent key; false, `values`
+// untouched, when parse would give no dictionary.
 bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values);
 
 // Whether two value trees are the same property list: same kinds, same contents (reals compared
