@@ -10,6 +10,7 @@
 #include "Foundation/DeviceFile.h"
 #include "Foundation/DevicePath.h"
 #include "Foundation/NSLog.h"
+#include "Foundation/NSString.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/RegularFile.h"
 #include "PlistReaders.h"
@@ -109,6 +110,12 @@ bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> 
 }
 
 }  // namespace plist
+
+OBJC_CATEGORY(NSDictionary, PropertyListFiles,
+              objc::classMethod("dictionaryWithContentsOfFile:", [](id, SEL, id path) -> id {
+                  auto* text = objc_cast<NSString>(path);
+                  return text ? objc::autorelease(NSDictionary::dictionaryWithContentsOfFile(text->str())) : nullptr;
+              }))
 
 Ref<NSDictionary> NSDictionary::dictionaryWithContentsOfFile(std::string_view devicePath) {
     Ref<NSObject> root = plist::readFile(device::resolve(devicePath));
