@@ -16,8 +16,8 @@ set(CMAKE_AR /usr/lib/llvm-14/bin/llvm-ar)
 set(CMAKE_RANLIB /usr/lib/llvm-14/bin/llvm-ranlib)
 
 # Only clang's own headers (stddef.h, stdint.h) and sdk/include: glibc's headers describe another
-# system. Nothing on the device provides the C++ runtime's exceptions or type information, and the
-# library exports nothing: the substrate finds the hooks through its constructor.
+# system. The library loads no C++ runtime, so nothing in it may need exceptions or type information;
+# and it exports nothing: the substrate runs its constructor, which installs the hooks.
 set(CMAKE_CXX_FLAGS_INIT "-nostdinc -nostdinc++ -ibuiltininc -fno-exceptions -fno-rtti -fvisibility=hidden")
 
 # With no libSystem to link against, the compiler checks cannot link a program.
