@@ -11,6 +11,7 @@ case ${1:-all} in
   all)
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev)  # the tests, benchmarks and package check
     packages+=(clang-14 libclang-rt-14-dev)  # the fuzz targets
+    packages+=(lld-14 llvm-14)  # the device build of the hook library: Mach-O linker, strip and readers
     packages+=(chromium chromium-driver python3-selenium)  # the device page's browser test
     ;;
   *) echo "usage: install-deps.sh [demo|all]" >&2; exit 2 ;;
