@@ -8,19 +8,26 @@
 #include <string>
 #include <string_view>
 
+#include "Foundation/NSDictionary.h"
 #include "Foundation/PropertyList.h"
 
 namespace plist {
 
 // A property list checked whole, as parse checks it, whose top is a dictionary: its values are read
-// by key when asked for, without making objects of the rest. It keeps what it was made from.
-class DictionaryIndex {
+// by key when asked for, without making objects of the rest. It keeps what it was made from, and is
+// what a dictionary read from a file holds until it is made whole.
+class DictionaryIndex : public NSDictionary::Contents {
 public:
-    virtual ~DictionaryIndex() = default;
     // The value of `key`, the last one when the key is given twice; false for an absent key.
     virtual bool find(std::string_view key, Found& found) const = 0;
     // The whole dictionary, as parse gives it.
     virtual Ref<NSObject> build() const = 0;
+
+    Ref<NSObject> find(std::string_view key) const final {
+        Found found;
+        return find(key, found) ? found.toObject() : nullptr;
+    }
+    NSDictionary::Storage all() const final { return objc_cast<NSDictionary>(build())->entries(); }
 };
 
 namespace binary {

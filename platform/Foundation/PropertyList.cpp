@@ -70,30 +70,12 @@ std::unique_ptr<DictionaryIndex> index(std::string_view bytes) {
     return binary::claims(bytes) ? binary::index(bytes) : xml::index(bytes);
 }
 
-// A file's dictionary, its values made when asked for.
-class FileContents : public NSDictionary::Contents {
-public:
-    explicit FileContents(std::unique_ptr<DictionaryIndex> index) : index_(std::move(index)) {}
-    Ref<NSObject> find(std::string_view key) const override {
-        Found found;
-        return index_->find(key, found) ? found.toObject() : nullptr;
-    }
-    NSDictionary::Storage all() const override {
-        Ref<NSObject> whole = index_->build();
-        return objc_cast<NSDictionary>(whole)->entries();
-    }
-
-private:
-    std::unique_ptr<DictionaryIndex> index_;
-};
-
 // The read the product sends: the file is checked whole, its values made one by one when asked for.
 Ref<NSDictionary> readDictionary(std::string_view devicePath) {
-    const std::string hostPath = device::resolve(devicePath);
+    const device::HostPath hostPath(devicePath);  // no allocation: the hooks read on every call
     return withFileBytes(hostPath.c_str(), Ref<NSDictionary>(), [](std::string_view bytes) {
         auto checked = index(bytes);
-        return checked ? make<NSDictionary>(std::unique_ptr<NSDictionary::Contents>(new FileContents(std::move(checked))))
-                       : nullptr;
+        return checked ? make<NSDictionary>(std::unique_ptr<NSDictionary::Contents>(std::move(checked))) : nullptr;
     });
 }
 
