@@ -14,8 +14,8 @@
 #include "Foundation/AtomicFile.h"
 #include "Foundation/DevicePath.h"
 #include "Options.h"
-#include "device/DeviceProcess.h"
-#include "device/PhoneReport.h"
+#include "device_host/DeviceProcess.h"
+#include "device_host/PhoneReport.h"
 #include "Report.h"
 #include "substrate/substrate.h"
 

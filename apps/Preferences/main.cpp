@@ -13,7 +13,7 @@
 #include "LoaderEntries.h"
 #include "Options.h"
 #include "Session.h"
-#include "device/DeviceProcess.h"
+#include "device_host/DeviceProcess.h"
 #include "objc/runtime.h"
 
 namespace {

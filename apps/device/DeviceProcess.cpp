@@ -1,4 +1,4 @@
-#include "device/DeviceProcess.h"
+#include "device_host/DeviceProcess.h"
 
 #include <unistd.h>
 
@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "Foundation/DevicePath.h"
-#include "device/ProcFiles.h"
+#include "device_host/ProcFiles.h"
 
 namespace fs = std::filesystem;
 
