@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
-#include "Foundation/AtomicFile.h"
 #include "Foundation/DeviceLanguages.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/PropertyList.h"
 #include "ScratchRoot.h"
+#include "device/AtomicFile.h"
 
 namespace {
 

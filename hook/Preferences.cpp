@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSString.h"
 #include "Foundation/PropertyList.h"
+#include "device/DevicePath.h"
 
 namespace corvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "Foundation/DevicePath.h"
+#include "device/DevicePath.h"
 #include "device_host/ProcFiles.h"
 
 namespace fs = std::filesystem;

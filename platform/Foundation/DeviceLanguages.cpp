@@ -1,9 +1,9 @@
 #include "Foundation/DeviceLanguages.h"
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
+#include "device/DevicePath.h"
 
 namespace device {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "Foundation/DeviceFile.h"
-#include "Foundation/DevicePath.h"
-#include "Foundation/NSLog.h"
 #include "Foundation/NSDictionary.h"
-#include "Foundation/RegularFile.h"
+#include "Foundation/NSLog.h"
 #include "PlistReaders.h"
+#include "device/DeviceFile.h"
+#include "device/DevicePath.h"
+#include "device/RegularFile.h"
 
 namespace plist {
 namespace {

@@ -11,7 +11,6 @@
 
 #include "DeviceRoot.h"
 #include "Foundation/DeviceLanguages.h"
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSDictionary.h"
@@ -19,6 +18,7 @@
 #include "Foundation/NSString.h"
 #include "Foundation/PropertyList.h"
 #include "ResourcePaths.h"
+#include "device/DevicePath.h"
 
 namespace {
 

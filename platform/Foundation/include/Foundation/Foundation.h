@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSData.h"
