@@ -1,30 +1,44 @@
 #include "ColourTables.h"
 
+#include "bridge/Bridge.h"
+
 namespace corvane {
 namespace {
-using Accessor = UIColor* (*)();
 
-constexpr Accessor kBackground[] = {
-    UIColor::blackColor,  UIColor::blueColor,   UIColor::brownColor,  UIColor::clearColor,  UIColor::cyanColor,
-    UIColor::darkGrayColor, UIColor::grayColor, UIColor::greenColor,  UIColor::lightGrayColor,
-    UIColor::magentaColor, UIColor::orangeColor, UIColor::purpleColor, UIColor::redColor,   UIColor::whiteColor,
-    UIColor::yellowColor,
-};
+Class ColourClass() { return BRIDGE_CLASS("UIColor"); }
 
-template <size_t N>
-UIColor* lookup(const Accessor (&table)[N], int index) {
-    return index >= 1 && static_cast<size_t>(index) <= N ? table[index - 1]() : nullptr;
+// A standard colour by the name of its class method; the selectors of a table are registered once.
+template <int N>
+id lookup(const char* const (&names)[N], SEL (&selectors)[N], int index) {
+    if (index < 1 || index > N) return nil;
+    SEL sel = bridge::once(selectors[index - 1], [&] { return sel_registerName(names[index - 1]); });
+    return bridge::send<id>(ColourClass(), sel);
 }
 
-// The text table is the background table without Clear.
-constexpr Accessor kText[] = {
-    UIColor::blackColor,  UIColor::blueColor,   UIColor::brownColor,   UIColor::cyanColor,  UIColor::darkGrayColor,
-    UIColor::grayColor,   UIColor::greenColor,  UIColor::lightGrayColor, UIColor::magentaColor,
-    UIColor::orangeColor, UIColor::purpleColor, UIColor::redColor,     UIColor::whiteColor, UIColor::yellowColor,
+constexpr const char* kBackground[] = {
+    "blackColor",   "blueColor",   "brownColor",  "clearColor", "cyanColor", "darkGrayColor", "grayColor",
+    "greenColor",   "lightGrayColor", "magentaColor", "orangeColor", "purpleColor", "redColor", "whiteColor",
+    "yellowColor",
 };
+SEL backgroundSelectors[15];
+
+// The text table is the background table without Clear.
+constexpr const char* kText[] = {
+    "blackColor", "blueColor",  "brownColor",  "cyanColor", "darkGrayColor", "grayColor",  "greenColor",
+    "lightGrayColor", "magentaColor", "orangeColor", "purpleColor", "redColor", "whiteColor", "yellowColor",
+};
+SEL textSelectors[14];
+
 }  // namespace
 
-UIColor* BackgroundColour(int index) { return lookup(kBackground, index); }
-UIColor* TextColour(int index) { return lookup(kText, index); }
+id BackgroundColour(int index) { return lookup(kBackground, backgroundSelectors, index); }
+id TextColour(int index) { return lookup(kText, textSelectors, index); }
+
+id ClearColour() { return bridge::send<id>(ColourClass(), BRIDGE_SEL("clearColor")); }
+id BlackColour() { return bridge::send<id>(ColourClass(), BRIDGE_SEL("blackColor")); }
+
+id MakeColour(double red, double green, double blue, double alpha) {
+    return bridge::send<id>(ColourClass(), BRIDGE_SEL("colorWithRed:green:blue:alpha:"), red, green, blue, alpha);
+}
 
 }  // namespace corvane

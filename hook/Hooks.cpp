@@ -2,6 +2,7 @@
 
 #include "ColourTables.h"
 #include "Preferences.h"
+#include "bridge/Bridge.h"
 #include "substrate/substrate.h"
 
 using namespace corvane;
@@ -9,17 +10,17 @@ using namespace corvane;
 namespace {
 
 // Process-wide state. The constructor runs before this unit's dynamic initialisers, so everything
-// here is constant-initialised: plain values and empty Refs.
+// here is constant-initialised: plain values, and colours retained once set.
 bool rememberedCallEnabled = true;
 int rememberedCallIndex = 8;
 int rememberedStatusBackgroundIndex = 4;
 int rememberedStatusTextIndex = 1;
-Ref<UIColor> rememberedStatusTextColour;
-Ref<UIColor> rememberedStatusBackgroundColour;
-Ref<UIColor> rememberedCallColour;
+id rememberedStatusTextColour = nil;
+id rememberedStatusBackgroundColour = nil;
+id rememberedCallColour = nil;
 
 // A keypad shape's fill when button backgrounds are off: light grey, fully transparent.
-Ref<UIColor> ClearKeypadFill() { return UIColor::colorWithRed(239 / 255.0, 239 / 255.0, 239 / 255.0, 0.0); }
+id ClearKeypadFill() { return MakeColour(239 / 255.0, 239 / 255.0, 239 / 255.0, 0.0); }
 
 void (*previousSetApplicationIsOpaque)(id, SEL, BOOL);
 void ReplacedSetApplicationIsOpaque(id self, SEL _cmd, BOOL opaque) {
@@ -37,8 +38,7 @@ void ReplacedSetFillColor(id self, SEL _cmd, id colour) {
         previousSetFillColor(self, _cmd, colour);
         return;
     }
-    Ref<UIColor> fill = ClearKeypadFill();
-    previousSetFillColor(self, _cmd, fill);
+    previousSetFillColor(self, _cmd, ClearKeypadFill());
 }
 
 id (*previousForegroundStyle)(id, SEL);
@@ -50,28 +50,28 @@ id ReplacedForegroundStyle(id self, SEL _cmd) {
 id (*previousInitStatusBarAttributes)(id, SEL, id, id, id);
 id ReplacedInitStatusBarAttributes(id self, SEL _cmd, id, id, id) {
     Remember({{"bgc", &rememberedStatusBackgroundIndex}, {"fgc", &rememberedStatusTextIndex}});
-    if (UIColor* c = BackgroundColour(rememberedStatusBackgroundIndex)) rememberedStatusBackgroundColour = c;
-    if (UIColor* c = TextColour(rememberedStatusTextIndex)) rememberedStatusTextColour = c;
-    return previousInitStatusBarAttributes(self, _cmd, nil, rememberedStatusBackgroundColour.get(),
-                                           rememberedStatusTextColour.get());
+    if (id c = BackgroundColour(rememberedStatusBackgroundIndex)) bridge::assign(rememberedStatusBackgroundColour, c);
+    if (id c = TextColour(rememberedStatusTextIndex)) bridge::assign(rememberedStatusTextColour, c);
+    return previousInitStatusBarAttributes(self, _cmd, nil, rememberedStatusBackgroundColour,
+                                           rememberedStatusTextColour);
 }
 
 id (*previousLcdColor)(id, SEL);
 id ReplacedLcdColor(id self, SEL _cmd) {
-    return GetPrefBool("kLCD") ? previousLcdColor(self, _cmd) : UIColor::clearColor();
+    return GetPrefBool("kLCD") ? previousLcdColor(self, _cmd) : ClearColour();
 }
 
 id (*previousDialerColor)(id, SEL);
 id ReplacedDialerColor(id self, SEL _cmd) {
-    return GetPrefBool("kLCD") ? previousDialerColor(self, _cmd) : UIColor::clearColor();
+    return GetPrefBool("kLCD") ? previousDialerColor(self, _cmd) : ClearColour();
 }
 
 void (*previousSetCallButtonBackground)(id, SEL, id);
 void ReplacedSetCallButtonBackground(id self, SEL _cmd, id colour) {
     Remember({{"enabled", &rememberedCallEnabled}, {"call", &rememberedCallIndex}});
     // The colour follows the index even while custom colours are off, ready for when they come on.
-    if (UIColor* c = BackgroundColour(rememberedCallIndex)) rememberedCallColour = c;
-    previousSetCallButtonBackground(self, _cmd, rememberedCallEnabled ? rememberedCallColour.get() : colour);
+    if (id c = BackgroundColour(rememberedCallIndex)) bridge::assign(rememberedCallColour, c);
+    previousSetCallButtonBackground(self, _cmd, rememberedCallEnabled ? rememberedCallColour : colour);
 }
 
 BOOL (*previousShowsPhoneVoicemail)(id, SEL);
@@ -82,33 +82,33 @@ BOOL ReplacedShowsPhoneVoicemail(id self, SEL _cmd) {
 
 void (*previousSetContentTintColor)(id, SEL, id, NSUInteger);
 void ReplacedSetContentTintColor(id self, SEL _cmd, id colour, NSUInteger state) {
-    previousSetContentTintColor(self, _cmd, GetPrefBool("tab") ? UIColor::blackColor() : colour, state);
+    previousSetContentTintColor(self, _cmd, GetPrefBool("tab") ? BlackColour() : colour, state);
 }
 
 // A class the process does not have yields nil, and the substrate then installs nothing for it.
 __attribute__((constructor)) void InstallHooks() {
     void* pool = objc_autoreleasePoolPush();
     Class application = objc_getClass("UIApplication");
-    MSHookMessageEx(application, SELECTOR("_setApplicationIsOpaque:"), &ReplacedSetApplicationIsOpaque,
+    MSHookMessageEx(application, BRIDGE_SEL("_setApplicationIsOpaque:"), &ReplacedSetApplicationIsOpaque,
                     &previousSetApplicationIsOpaque);
-    MSHookMessageEx(application, SELECTOR("_setBackgroundStyle:"), &ReplacedSetBackgroundStyle,
+    MSHookMessageEx(application, BRIDGE_SEL("_setBackgroundStyle:"), &ReplacedSetBackgroundStyle,
                     &previousSetBackgroundStyle);
-    MSHookMessageEx(objc_getClass("TPPathView"), SELECTOR("setFillColor:"), &ReplacedSetFillColor,
+    MSHookMessageEx(objc_getClass("TPPathView"), BRIDGE_SEL("setFillColor:"), &ReplacedSetFillColor,
                     &previousSetFillColor);
-    MSHookMessageEx(objc_getClass("UIStatusBarStyleAttributes"), SELECTOR("foregroundStyle"),
+    MSHookMessageEx(objc_getClass("UIStatusBarStyleAttributes"), BRIDGE_SEL("foregroundStyle"),
                     &ReplacedForegroundStyle, &previousForegroundStyle);
     MSHookMessageEx(objc_getClass("UIStatusBarNewUIStyleAttributes"),
-                    SELECTOR("initWithRequest:backgroundColor:foregroundColor:"), &ReplacedInitStatusBarAttributes,
+                    BRIDGE_SEL("initWithRequest:backgroundColor:foregroundColor:"), &ReplacedInitStatusBarAttributes,
                     &previousInitStatusBarAttributes);
-    MSHookMessageEx(objc_getClass("PHHandsetDialerLCDView"), SELECTOR("lcdColor"), &ReplacedLcdColor,
+    MSHookMessageEx(objc_getClass("PHHandsetDialerLCDView"), BRIDGE_SEL("lcdColor"), &ReplacedLcdColor,
                     &previousLcdColor);
-    MSHookMessageEx(objc_getClass("PHHandsetDialerView"), SELECTOR("dialerColor"), &ReplacedDialerColor,
+    MSHookMessageEx(objc_getClass("PHHandsetDialerView"), BRIDGE_SEL("dialerColor"), &ReplacedDialerColor,
                     &previousDialerColor);
-    MSHookMessageEx(objc_getClass("TPSuperBottomBarButton"), SELECTOR("setBackgroundColor:"),
+    MSHookMessageEx(objc_getClass("TPSuperBottomBarButton"), BRIDGE_SEL("setBackgroundColor:"),
                     &ReplacedSetCallButtonBackground, &previousSetCallButtonBackground);
-    MSHookMessageEx(objc_getClass("MobilePhoneApplication"), SELECTOR("showsPhoneVoicemail"),
+    MSHookMessageEx(objc_getClass("MobilePhoneApplication"), BRIDGE_SEL("showsPhoneVoicemail"),
                     &ReplacedShowsPhoneVoicemail, &previousShowsPhoneVoicemail);
-    MSHookMessageEx(objc_getClass("UITabBarButton"), SELECTOR("_setContentTintColor:forState:"),
+    MSHookMessageEx(objc_getClass("UITabBarButton"), BRIDGE_SEL("_setContentTintColor:forState:"),
                     &ReplacedSetContentTintColor, &previousSetContentTintColor);
     objc_autoreleasePoolPop(pool);
 }

@@ -1,52 +1,73 @@
 #include "Preferences.h"
 
-#include <array>
-#include <string_view>
-
-#include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
-#include "device/DevicePath.h"
+#include "CoreFoundation/CoreFoundation.h"
+#include "bridge/Bridge.h"
 
 namespace corvane {
 namespace {
 
-// The pane only ever writes numbers (booleans and integers), which the read hands over without
-// making an object. A string still gets Foundation's string reading, as a hand-edited file would on
-// the device; data, dates, arrays and dictionaries have no numeric reading and count as absent.
-template <class T>
-void readValue(const plist::Found& found, T& out) {
-    if (found.number) {
-        if constexpr (std::is_same_v<T, bool>) out = found.number->boolValue();
-        else out = found.number->intValue();
-    } else if (auto* s = objc_cast<NSString>(found.object.get())) {
-        if constexpr (std::is_same_v<T, bool>) out = s->boolValue();
-        else out = s->intValue();
-    }
+// Each read runs in a pool of its own, so the file's dictionary is gone when the read returns, however
+// long the Phone app goes without draining its own.
+class Pool {
+public:
+    Pool() : token_(objc_autoreleasePoolPush()) {}
+    ~Pool() { objc_autoreleasePoolPop(token_); }
+    Pool(const Pool&) = delete;
+    Pool& operator=(const Pool&) = delete;
+
+private:
+    void* token_;
+};
+
+// The dictionary of the preference file at its device path; nil when there is none.
+id ReadPreferences() {
+    id path = (id)CFSTR("/var/mobile/Library/Preferences/com.qelmor.corvane.plist");
+    return bridge::send<id>(BRIDGE_CLASS("NSDictionary"), BRIDGE_SEL("dictionaryWithContentsOfFile:"), path);
 }
 
-// The hooks remember two values at a time.
-constexpr size_t kMostRemembered = 4;
+// The value of a key, or nil for no key.
+id ValueOf(id preferences, const char* key) {
+    CFStringRef name = CFStringCreateWithCString(nullptr, key, kCFStringEncodingUTF8);
+    id value = bridge::send<id>(preferences, BRIDGE_SEL("objectForKey:"), (id)name);
+    CFRelease(name);
+    return value;
+}
+
+// The pane only ever writes numbers (booleans and integers); a string still has Foundation's
+// readings, as a hand-edited file would on the device. Data, dates, arrays and dictionaries have no
+// numeric reading and count as absent.
+bool ReadBool(id value, bool& out) {
+    SEL sel = BRIDGE_SEL("boolValue");
+    if (!value || !class_respondsToSelector(object_getClass(value), sel)) return false;
+    out = bridge::send<BOOL>(value, sel);
+    return true;
+}
+
+bool ReadInt(id value, int& out) {
+    SEL sel = BRIDGE_SEL("intValue");
+    if (!value || !class_respondsToSelector(object_getClass(value), sel)) return false;
+    out = bridge::send<int>(value, sel);
+    return true;
+}
 
 }  // namespace
 
 bool GetPrefBool(const char* key) {
-    const std::string_view wanted = key;
-    plist::Found stored;
+    Pool pool;
     bool value = false;
-    if (plist::readDictionaryEntries(device::HostPath(kPreferencesPath).c_str(), {&wanted, 1}, {&stored, 1}))
-        readValue(stored, value);
+    if (id preferences = ReadPreferences()) ReadBool(ValueOf(preferences, key), value);
     return value;
 }
 
 void Remember(std::initializer_list<Remembered> values) {
-    std::array<std::string_view, kMostRemembered> keys;
-    std::array<plist::Found, kMostRemembered> stored;
-    const size_t n = std::min(values.size(), kMostRemembered);
-    for (size_t i = 0; i < n; ++i) keys[i] = values.begin()[i].key;
-    if (!plist::readDictionaryEntries(device::HostPath(kPreferencesPath).c_str(), {keys.data(), n}, {stored.data(), n}))
-        return;
-    for (size_t i = 0; i < n; ++i)
-        std::visit([&](auto* remembered) { readValue(stored[i], *remembered); }, values.begin()[i].value);
+    Pool pool;
+    id preferences = ReadPreferences();
+    if (!preferences) return;
+    for (const Remembered& remembered : values) {
+        id value = ValueOf(preferences, remembered.key);
+        if (remembered.integer) ReadInt(value, *remembered.integer);
+        else ReadBool(value, *remembered.boolean);
+    }
 }
 
 }  // namespace corvane

@@ -1,22 +1,22 @@
 #pragma once
 // The preference contract with the settings pane: one property list, read afresh on every call.
-// Each read looks its keys up in the file's bytes and makes objects of those values only; the whole
-// file is still checked, so a read finds its key exactly when the file reads as a dictionary.
+// Each read asks Foundation for the file's dictionary and then for its keys, so a read finds its key
+// exactly when the file reads as a dictionary.
 
 #include <initializer_list>
-#include <variant>
 
 namespace corvane {
-
-inline constexpr const char* kPreferencesPath = "/var/mobile/Library/Preferences/com.qelmor.corvane.plist";
 
 // The boolean reading of a key; false for no file, no key, or a value of an unreadable kind.
 bool GetPrefBool(const char* key);
 
 // A value the hooks remember between calls, and the key that replaces it.
 struct Remembered {
+    Remembered(const char* key, int* value) : key(key), integer(value) {}
+    Remembered(const char* key, bool* value) : key(key), boolean(value) {}
     const char* key;
-    std::variant<int*, bool*> value;
+    int* integer = nullptr;
+    bool* boolean = nullptr;
 };
 
 // Remembered reads, one reading of the file for all the keys given: a present key replaces its

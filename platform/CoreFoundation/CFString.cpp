@@ -17,6 +17,11 @@ CFStringRef CFStringMakeConstantString(std::string_view text) {
     return it->second.get();
 }
 
+CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* text, CFStringEncoding encoding) {
+    if (!text || encoding != kCFStringEncodingUTF8) return nullptr;
+    return NSString::string(text).leak();
+}
+
 void CFRelease(CFTypeRef object) {
     if (object) object->release();
 }

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
-OBJC_IMPLEMENTATION(NSNumber)
+OBJC_IMPLEMENTATION(NSNumber,
+                    objc::method("boolValue", [](id self, SEL) -> BOOL { return static_cast<NSNumber*>(self)->boolValue(); }),
+                    objc::method("intValue", [](id self, SEL) -> int { return static_cast<NSNumber*>(self)->intValue(); }))
 
 bool NumberValue::boolValue() const { return kind_ == Kind::Real ? real_ != 0 : integer_ != 0; }
 

@@ -3,7 +3,9 @@
 #include <cctype>
 #include <climits>
 
-OBJC_IMPLEMENTATION(NSString)
+OBJC_IMPLEMENTATION(NSString,
+                    objc::method("boolValue", [](id self, SEL) -> BOOL { return static_cast<NSString*>(self)->boolValue(); }),
+                    objc::method("intValue", [](id self, SEL) -> int { return static_cast<NSString*>(self)->intValue(); }))
 
 namespace {
 size_t skipSpace(const std::string& s, size_t i) {

@@ -9,6 +9,7 @@
 
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSLog.h"
+#include "Foundation/NSString.h"
 #include "PlistReaders.h"
 #include "device/DeviceFile.h"
 #include "device/DevicePath.h"
@@ -109,6 +110,12 @@ bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> 
 }
 
 }  // namespace plist
+
+OBJC_CATEGORY(NSDictionary, PropertyListFiles,
+              objc::classMethod("dictionaryWithContentsOfFile:", [](id, SEL, id path) -> id {
+                  auto* text = objc_cast<NSString>(path);
+                  return text ? objc::autorelease(NSDictionary::dictionaryWithContentsOfFile(text->str())) : nullptr;
+              }))
 
 Ref<NSDictionary> NSDictionary::dictionaryWithContentsOfFile(std::string_view devicePath) {
     Ref<NSObject> root = plist::readFile(device::resolve(devicePath));

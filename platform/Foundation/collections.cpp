@@ -1,10 +1,14 @@
 #include "Foundation/NSArray.h"
 #include "Foundation/NSData.h"
 #include "Foundation/NSDictionary.h"
+#include "Foundation/NSString.h"
 
 OBJC_IMPLEMENTATION(NSArray)
 OBJC_IMPLEMENTATION(NSMutableArray)
-OBJC_IMPLEMENTATION(NSDictionary)
+OBJC_IMPLEMENTATION(NSDictionary, objc::method("objectForKey:", [](id self, SEL, id key) -> id {
+                        auto* text = objc_cast<NSString>(key);
+                        return text ? static_cast<NSDictionary*>(self)->objectForKey(text->str()) : nullptr;
+                    }))
 OBJC_IMPLEMENTATION(NSMutableDictionary)
 OBJC_IMPLEMENTATION(NSData)
 OBJC_IMPLEMENTATION(NSDate)

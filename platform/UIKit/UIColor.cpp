@@ -5,7 +5,26 @@
 #include <cmath>
 #include <cstdio>
 
-OBJC_IMPLEMENTATION(UIColor)
+// The class methods a tweak sends; a made colour is autoreleased, as UIKit's convenience constructors are.
+OBJC_IMPLEMENTATION(UIColor,
+    objc::classMethod("colorWithRed:green:blue:alpha:", [](id, SEL, double r, double g, double b, double a) -> id {
+        return objc::autorelease(UIColor::colorWithRed(r, g, b, a));
+    }),
+    objc::classMethod("blackColor", [](id, SEL) -> id { return UIColor::blackColor(); }),
+    objc::classMethod("darkGrayColor", [](id, SEL) -> id { return UIColor::darkGrayColor(); }),
+    objc::classMethod("lightGrayColor", [](id, SEL) -> id { return UIColor::lightGrayColor(); }),
+    objc::classMethod("whiteColor", [](id, SEL) -> id { return UIColor::whiteColor(); }),
+    objc::classMethod("grayColor", [](id, SEL) -> id { return UIColor::grayColor(); }),
+    objc::classMethod("redColor", [](id, SEL) -> id { return UIColor::redColor(); }),
+    objc::classMethod("greenColor", [](id, SEL) -> id { return UIColor::greenColor(); }),
+    objc::classMethod("blueColor", [](id, SEL) -> id { return UIColor::blueColor(); }),
+    objc::classMethod("cyanColor", [](id, SEL) -> id { return UIColor::cyanColor(); }),
+    objc::classMethod("yellowColor", [](id, SEL) -> id { return UIColor::yellowColor(); }),
+    objc::classMethod("magentaColor", [](id, SEL) -> id { return UIColor::magentaColor(); }),
+    objc::classMethod("orangeColor", [](id, SEL) -> id { return UIColor::orangeColor(); }),
+    objc::classMethod("purpleColor", [](id, SEL) -> id { return UIColor::purpleColor(); }),
+    objc::classMethod("brownColor", [](id, SEL) -> id { return UIColor::brownColor(); }),
+    objc::classMethod("clearColor", [](id, SEL) -> id { return UIColor::clearColor(); }))
 
 namespace {
 // Standard colours are created once and never released, as UIKit's shared instances are.

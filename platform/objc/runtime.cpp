@@ -45,6 +45,10 @@ std::vector<Ref<NSObject>>& autoreleaseStack() {
 objc_class::objc_class(std::string name, Class superclass, Factory factory, const void* image)
     : name_(std::move(name)), superclass_(superclass), factory_(factory), image_(image) {}
 
+objc_class::~objc_class() { delete metaclass_; }
+
+id objc_class::object() const { return isMetaclass() ? metaclassOf_->object_ : object_; }
+
 bool objc_class::isSubclassOf(const objc_class* other) const {
     for (const objc_class* c = this; c; c = c->superclass_)
         if (c == other) return true;
@@ -116,6 +120,16 @@ Class objc_getClass(std::string_view name) {
 const char* class_getName(Class cls) { return cls ? cls->name() : "nil"; }
 Class class_getSuperclass(Class cls) { return cls ? cls->superclass() : nullptr; }
 bool class_respondsToSelector(Class cls, SEL sel) { return cls && sel && cls->lookup(sel); }
+Class object_getClass(const NSObject* o) { return o ? o->isa() : nullptr; }
+
+id objc_retain(id o) {
+    if (o) o->retain();
+    return o;
+}
+
+void objc_release(id o) {
+    if (o) o->release();
+}
 
 namespace objc {
 
@@ -131,9 +145,26 @@ Class registerClass(const char* name, Class superclass, objc_class::Factory fact
     }
     slot = std::make_unique<objc_class>(name, superclass, factory, image);
     Class cls = slot.get();
+    cls->metaclass_ = new objc_class(name, superclass ? superclass->metaclass() : nullptr, nullptr, image);
+    cls->metaclass_->metaclassOf_ = cls;
+    cls->object_ = new ClassObject(cls);
+    cls->object_->retain();
     guard.unlock();
-    for (const MethodSpec& m : methods) cls->addMethod(sel_registerName(m.selector), m.imp, *m.types);
+    for (const MethodSpec& m : methods)
+        (m.classMethod ? cls->metaclass_ : cls)->addMethod(sel_registerName(m.selector), m.imp, *m.types);
     return cls;
+}
+
+bool addMethods(Class cls, std::initializer_list<MethodSpec> methods) {
+    bool all = true;
+    for (const MethodSpec& m : methods) {
+        Class target = m.classMethod ? cls->metaclass() : cls;
+        if (target->addMethod(sel_registerName(m.selector), m.imp, *m.types)) continue;
+        std::fprintf(stderr, "objc: %c[%s %s] is defined already; keeping it\n", m.classMethod ? '+' : '-',
+                     cls->name(), m.selector);
+        all = false;
+    }
+    return all;
 }
 
 id autorelease(id obj) {
@@ -154,8 +185,9 @@ void sendAction(id target, SEL action, id sender) {
 }
 
 void unrecognizedSelector(const NSObject* receiver, SEL sel) {
-    throw MessageError(std::string("-[") + receiver->className() + " " + sel_getName(sel) +
-                       "]: unrecognized selector sent to instance");
+    const bool toClass = receiver->isa()->isMetaclass();
+    throw MessageError(std::string(toClass ? "+[" : "-[") + receiver->className() + " " + sel_getName(sel) +
+                       "]: unrecognized selector sent to " + (toClass ? "class" : "instance"));
 }
 
 void signatureMismatch(Class cls, SEL sel, const std::type_info& implemented, const std::type_info& sent) {
@@ -169,13 +201,7 @@ OBJC_IMPLEMENTATION(ClassObject)
 
 std::string ClassObject::description() const { return class_getName(cls_); }
 
-id objc_classAsObject(Class cls) {
-    if (!cls) return nullptr;
-    static std::unordered_map<Class, Ref<ClassObject>>* objects = new std::unordered_map<Class, Ref<ClassObject>>;
-    auto& slot = (*objects)[cls];
-    if (!slot) slot = make<ClassObject>(cls);
-    return slot;
-}
+id objc_classAsObject(Class cls) { return cls ? cls->object() : nullptr; }
 
 Class objc_objectAsClass(const NSObject* o) {
     auto* boxed = objc_cast<ClassObject>(o);

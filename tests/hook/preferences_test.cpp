@@ -13,6 +13,7 @@
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "Preferences.h"
+#include "UIKit/UIColor.h"
 
 using namespace corvane;
 using testing_support::DeviceRoot;

@@ -19,6 +19,9 @@ inline constexpr CFStringEncoding kCFStringEncodingUTF8 = 0x08000100;
 // Gives up the reference a Create or Copy function handed out.
 void CFRelease(CFTypeRef object);
 
+// A new string of the C string's text (UTF-8 only); the caller releases it.
+CFStringRef CFStringCreateWithCString(CFAllocatorRef allocator, const char* text, CFStringEncoding encoding);
+
 // The interned string of a literal: one object per distinct text for the life of the process, so
 // CFSTR("a") == CFSTR("a") wherever it is written.
 CFStringRef CFStringMakeConstantString(std::string_view text);

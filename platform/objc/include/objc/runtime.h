@@ -25,6 +25,12 @@ struct objc_method {
 };
 using Method = const objc_method*;
 
+namespace objc {
+struct MethodSpec;
+Class registerClass(const char* name, Class superclass, NSObject* (*factory)(), const void* image,
+                    std::initializer_list<MethodSpec> methods);
+}  // namespace objc
+
 // Bumped on every method-table change in the process; a class's lookup cache is valid for one epoch.
 // Constant-initialised, so it is usable from any library's static initialisers.
 extern std::atomic<uint64_t> objc_methodEpoch;
@@ -36,9 +42,16 @@ public:
     objc_class(std::string name, Class superclass, Factory factory, const void* image);
     objc_class(const objc_class&) = delete;
     objc_class& operator=(const objc_class&) = delete;
+    ~objc_class();
 
     const char* name() const { return name_.c_str(); }
     Class superclass() const { return superclass_; }
+    // The class of the class object, whose methods are the class methods; its superclass is the
+    // superclass's metaclass. A metaclass has none of its own.
+    Class metaclass() const { return metaclass_; }
+    bool isMetaclass() const { return metaclassOf_ != nullptr; }
+    // The object a message to the class goes to: one per class, for the life of the process.
+    id object() const;
     bool isSubclassOf(const objc_class* other) const;
     // An address inside the code of the shared object that defines the class.
     const void* image() const { return image_; }
@@ -72,10 +85,15 @@ private:
     static size_t slotOf(SEL sel) { return (reinterpret_cast<uintptr_t>(sel) >> 4) & (kCacheSlots - 1); }
     Method lookupSlow(SEL sel, uint64_t epoch) const;
 
+    friend Class objc::registerClass(const char*, Class, Factory, const void*, std::initializer_list<objc::MethodSpec>);
+
     std::string name_;
     Class superclass_;
     Factory factory_;
     const void* image_;
+    Class metaclass_ = nullptr;     // owned; nil for a metaclass
+    Class metaclassOf_ = nullptr;   // for a metaclass, the class it describes
+    NSObject* object_ = nullptr;    // for a class, its class object (never released)
     std::unordered_map<SEL, objc_method> methods_;  // node-based: entries keep their address
     mutable std::array<CacheSlot, kCacheSlots> cache_{};
     mutable uint64_t cacheEpoch_ = ~uint64_t{0};
@@ -89,16 +107,24 @@ Class objc_getClass(std::string_view name);
 const char* class_getName(Class cls);
 Class class_getSuperclass(Class cls);
 bool class_respondsToSelector(Class cls, SEL sel);
+// The class of an object; for a class object, its metaclass. Nil for nil.
+Class object_getClass(const NSObject* o);
 
 void* objc_autoreleasePoolPush();
 void objc_autoreleasePoolPop(void* token);
 
-// Classes are objects on the device. Where a Class must travel as an id (a row's "cellClass"
-// property), this object stands for it: one per class, for the life of the process.
-class ClassObject : public NSObject {
-    OBJC_INTERFACE(ClassObject, NSObject)
+// The runtime's own retain and release, as the device exports them; both do nothing for nil.
+id objc_retain(id o);
+void objc_release(id o);
 
+// Classes are objects on the device. This object stands for one: messages to it find the class
+// methods, and it is what a Class travels as where an id is wanted (a row's "cellClass" property).
+class ClassObject : public NSObject {
 public:
+    using super = NSObject;
+    static Class class_();
+    Class objcClass() const override { return cls_->metaclass(); }
+
     explicit ClassObject(Class cls) : cls_(cls) {}
     Class cls() const { return cls_; }
     std::string description() const override;
@@ -127,6 +153,7 @@ struct MethodSpec {
     const char* selector;
     IMP imp;
     const std::type_info* types;
+    bool classMethod = false;
 };
 
 // A method-table entry from a plain function or captureless lambda R (*)(id, SEL, Args...).
@@ -138,10 +165,17 @@ template <class F>
 MethodSpec method(const char* selector, F fn) {
     return method(selector, +fn);
 }
+// A class method: `self` is the class object (objc_objectAsClass gives the class).
+template <class F>
+MethodSpec classMethod(const char* selector, F fn) {
+    MethodSpec spec = method(selector, fn);
+    spec.classMethod = true;
+    return spec;
+}
 
-// Registers a class record; the class's own methods follow in `methods`.
-Class registerClass(const char* name, Class superclass, objc_class::Factory factory, const void* image,
-                    std::initializer_list<MethodSpec> methods);
+// Adds methods to a class that is already registered, from any library, as a category does; a method
+// the class (or its metaclass) already defines is kept and reported. False if any was.
+bool addMethods(Class cls, std::initializer_list<MethodSpec> methods);
 
 template <class T>
 Class defineClass(const char* name, std::initializer_list<MethodSpec> methods) {
@@ -157,6 +191,10 @@ struct ClassLoader {
 };
 
 }  // namespace objc
+
+// Methods another library adds to a class it does not define, when that library is loaded.
+#define OBJC_CATEGORY(Name, Category, ...)                                                       \
+    static const bool Name##Category##Loaded_ = objc::addMethods(Name::class_(), {__VA_ARGS__});
 
 #define OBJC_IMPLEMENTATION(Name, ...)                                                  \
     Class Name::class_() {                                                              \
