@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "Foundation/DeviceLanguages.h"
+#include "Foundation/NSLocale.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyList.h"
 
@@ -150,7 +150,9 @@ const std::vector<std::string>& NSBundle::localizations() const {
 std::optional<std::string> NSBundle::preferredLocalization() const {
     const auto& available = localizations();
     auto has = [&](std::string_view l) { return std::binary_search(available.begin(), available.end(), l); };
-    for (const std::string& language : device::preferredLanguages()) {
+    const Ref<NSArray> languages = NSLocale::preferredLanguages();
+    for (const auto& item : *languages) {
+        const std::string& language = static_cast<const NSString*>(item.get())->str();
         if (has(language)) return language;
         const size_t region = language.find_first_of("-_");
         if (region != std::string::npos && has(std::string_view(language).substr(0, region)))

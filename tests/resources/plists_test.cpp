@@ -10,7 +10,6 @@
 #include <string>
 
 #include "DeviceRoot.h"
-#include "Foundation/DeviceLanguages.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSDictionary.h"

@@ -5,6 +5,7 @@
 #include "Foundation/NSData.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSException.h"
+#include "Foundation/NSLocale.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
