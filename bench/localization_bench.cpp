@@ -10,10 +10,10 @@
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSLocale.h"
-#include "Foundation/PropertyList.h"
 #include "ScratchRoot.h"
 #include "device/AtomicFile.h"
 #include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 
 #include "Check.h"
 #include "Foundation/NSArray.h"
-#include "Foundation/PropertyList.h"
 #include "ValueTree.h"
 #include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 #include "substrate/substrate.h"
 
 namespace {

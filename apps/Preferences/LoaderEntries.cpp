@@ -7,8 +7,8 @@
 
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
 #include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 namespace settings {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "Foundation/NSLocale.h"
 #include "Foundation/NSLog.h"
-#include "Foundation/PropertyList.h"
+#include "PropertyListFiles.h"
 
 OBJC_IMPLEMENTATION(NSBundle)
 
@@ -113,8 +113,7 @@ std::optional<std::string> NSBundle::pathForResource(std::string_view name, std:
 Ref<NSDictionary> NSBundle::readDictionary(const std::string& relativePath) const {
     const std::string file = path_ + "/" + relativePath;
     if (!isRegularFile(file)) return nullptr;
-    Ref<NSObject> root = plist::readFile(file);
-    auto* dictionary = objc_cast<NSDictionary>(root.get());
+    Ref<NSDictionary> dictionary = dictionaryFromFile(SELECTOR("dictionaryWithContentsOfHostFile:"), file);
     if (!dictionary) NSLog("NSBundle: %s is not a property-list dictionary; ignored", file.c_str());
     return dictionary;
 }

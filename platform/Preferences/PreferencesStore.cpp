@@ -10,12 +10,12 @@
 #include <optional>
 
 #include "Foundation/NSLog.h"
-#include "Foundation/PropertyList.h"
 #include "StoredFile.h"
 #include "device/AtomicFile.h"
 #include "device/DeviceFile.h"
 #include "device/DevicePath.h"
 #include "device/JSON.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "Foundation/PropertyList.h"
 #include "device/DeviceFile.h"
 #include "device/RegularFile.h"
+#include "plist/PropertyList.h"
 
 namespace preferences {
 namespace {

@@ -13,8 +13,8 @@
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
 #include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 #include "substrate/substrate.h"
 
 namespace substrate {

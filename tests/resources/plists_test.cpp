@@ -15,9 +15,9 @@
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
 #include "ResourcePaths.h"
 #include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

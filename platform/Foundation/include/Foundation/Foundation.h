@@ -10,7 +10,6 @@
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "Foundation/NSURL.h"
-#include "Foundation/PropertyList.h"
 #include "objc/message.h"
 
 inline SEL NSSelectorFromString(std::string_view name) { return sel_registerName(name); }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Foundation/PropertyList.h"
+#include "plist/PropertyList.h"
 
 namespace plist {
 
