@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "Foundation/DevicePath.h"
+#include "device/DevicePath.h"
 
 class ScratchRoot {
 public:

@@ -9,13 +9,13 @@
 
 #include <string>
 
-#include "Foundation/AtomicFile.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
-#include "Foundation/PropertyList.h"
 #include "ScratchRoot.h"
 #include "UIKit/UIApplication.h"
+#include "device/AtomicFile.h"
 #include "objc/message.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -7,12 +7,13 @@
 #include <filesystem>
 #include <string>
 
-#include "Foundation/AtomicFile.h"
-#include "Foundation/DeviceLanguages.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
-#include "Foundation/PropertyList.h"
+#include "Foundation/NSLocale.h"
 #include "ScratchRoot.h"
+#include "device/AtomicFile.h"
+#include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 namespace {
 
@@ -42,6 +43,6 @@ BENCHMARK(BM_LocalizedRowTitle);
 
 static void BM_DeviceLanguagesRead(benchmark::State& state) {
     LocalizedBundle device;
-    for (auto _ : state) benchmark::DoNotOptimize(device::preferredLanguages());
+    for (auto _ : state) benchmark::DoNotOptimize(NSLocale::preferredLanguages());
 }
 BENCHMARK(BM_DeviceLanguagesRead);

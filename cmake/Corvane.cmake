@@ -6,8 +6,8 @@ function(corvane_sources var dir)
   set(${var} ${srcs} PARENT_SCOPE)
 endfunction()
 
-# corvane_framework(NAME LINKS...): a simulated device framework, built as a shared library from the
-# .cpp files of the current folder, headers under include/.
+# corvane_framework(NAME LINKS...): a simulated device framework or library, built as a shared
+# library from the .cpp files of the current folder, headers under include/.
 function(corvane_framework name)
   corvane_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
   add_library(${name} SHARED ${srcs})

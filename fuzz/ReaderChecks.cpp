@@ -6,8 +6,8 @@
 #include "Check.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
-#include "Foundation/PropertyList.h"
 #include "ValueTree.h"
+#include "plist/PropertyList.h"
 
 namespace fuzzing {
 namespace {

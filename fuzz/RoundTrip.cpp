@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "Check.h"
-#include "Foundation/PropertyList.h"
 #include "ReaderChecks.h"
 #include "ValueTree.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <string>
 
 #include "Check.h"
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
-#include "Foundation/PropertyList.h"
 #include "ValueTree.h"
+#include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 #include "substrate/substrate.h"
 
 namespace {

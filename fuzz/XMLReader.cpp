@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Foundation/PropertyList.h"
 #include "ReaderChecks.h"
+#include "plist/PropertyList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

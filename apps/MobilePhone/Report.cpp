@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "Foundation/JSON.h"
+#include "device/JSON.h"
 
 namespace phone {
 namespace {

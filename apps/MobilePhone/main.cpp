@@ -11,12 +11,12 @@
 
 #include "Dialer.h"
 #include "DialerPicture.h"
-#include "Foundation/AtomicFile.h"
-#include "Foundation/DevicePath.h"
 #include "Options.h"
-#include "device/DeviceProcess.h"
-#include "device/PhoneReport.h"
 #include "Report.h"
+#include "device/AtomicFile.h"
+#include "device/DevicePath.h"
+#include "device_host/DeviceProcess.h"
+#include "device_host/PhoneReport.h"
 #include "substrate/substrate.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "Foundation/DevicePath.h"
+#include "device/DevicePath.h"
 
 namespace settings {
 

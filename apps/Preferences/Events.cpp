@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "CoreFoundation/CFNotificationRecording.h"
-#include "Foundation/JSON.h"
 #include "JSONValues.h"
 #include "MessageUI/MFMailComposeViewController.h"
 #include "Preferences/PSListController.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIViewController.h"
+#include "device/JSON.h"
 
 namespace settings {
 namespace {

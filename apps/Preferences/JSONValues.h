@@ -2,8 +2,8 @@
 // Runtime values as the host prints them: colours as [r,g,b,a], property-list
 // values as their JSON counterparts, nil as null.
 
-#include "Foundation/JSON.h"
 #include "UIKit/UIColor.h"
+#include "device/JSON.h"
 
 namespace settings {
 

@@ -5,10 +5,10 @@
 #include <strings.h>
 #include <variant>
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
+#include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 namespace settings {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <dlfcn.h>
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSBundle.h"
+#include "device/DevicePath.h"
 
 namespace settings {
 namespace {

@@ -1,8 +1,8 @@
 #include "RootListController.h"
 
-#include "Foundation/DevicePath.h"
 #include "PaneLoader.h"
 #include "UIKit/UIImage.h"
+#include "device/DevicePath.h"
 
 OBJC_IMPLEMENTATION(PSRootListController)
 

@@ -1,7 +1,7 @@
 #include "ScreenJSON.h"
 
-#include "Foundation/JSON.h"
 #include "JSONValues.h"
+#include "device/JSON.h"
 
 namespace settings {
 namespace {

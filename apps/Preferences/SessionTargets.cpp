@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "Foundation/JSON.h"
 #include "ScreenLayout.h"
 #include "Session.h"
+#include "device/JSON.h"
 
 namespace settings {
 

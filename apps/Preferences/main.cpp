@@ -9,11 +9,11 @@
 #include "Command.h"
 #include "DeviceEnvironment.h"
 #include "Events.h"
-#include "Foundation/JSON.h"
 #include "LoaderEntries.h"
 #include "Options.h"
 #include "Session.h"
-#include "device/DeviceProcess.h"
+#include "device/JSON.h"
+#include "device_host/DeviceProcess.h"
 #include "objc/runtime.h"
 
 namespace {

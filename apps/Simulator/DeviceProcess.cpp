@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "Foundation/DevicePath.h"
+#include "device/DevicePath.h"
 
 namespace simulator {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "Foundation/JSON.h"
+#include "device/JSON.h"
 
 namespace springboard {
 

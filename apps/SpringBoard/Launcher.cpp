@@ -11,7 +11,7 @@
 #include "AppProcess.h"
 #include "ErrorTap.h"
 #include "LaunchEvents.h"
-#include "device/PhoneReport.h"
+#include "device_host/PhoneReport.h"
 
 namespace springboard {
 

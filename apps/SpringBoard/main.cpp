@@ -6,7 +6,7 @@
 
 #include "Launcher.h"
 #include "Options.h"
-#include "device/DeviceProcess.h"
+#include "device_host/DeviceProcess.h"
 
 int main(int argc, char** argv) {
     int status = 0;

@@ -1,4 +1,4 @@
-#include "device/DeviceProcess.h"
+#include "device_host/DeviceProcess.h"
 
 #include <unistd.h>
 
@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "Foundation/DevicePath.h"
-#include "device/ProcFiles.h"
+#include "device/DevicePath.h"
+#include "device_host/ProcFiles.h"
 
 namespace fs = std::filesystem;
 

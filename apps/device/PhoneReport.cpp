@@ -1,4 +1,4 @@
-#include "device/PhoneReport.h"
+#include "device_host/PhoneReport.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "device/ProcFiles.h"
+#include "device_host/ProcFiles.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "device/DeviceProcess.h"
+#include "device_host/DeviceProcess.h"
 
 namespace fs = std::filesystem;
 

@@ -10,8 +10,8 @@
 #include <optional>
 
 #include "DeviceScope.h"
-#include "device/DeviceProcess.h"
-#include "device/ProcFiles.h"
+#include "device_host/DeviceProcess.h"
+#include "device_host/ProcFiles.h"
 #include "ProcessHandle.h"
 
 namespace killall {

@@ -6,8 +6,8 @@
 #include <climits>
 #include <cstdint>
 
-#include "Foundation/OutputFile.h"
 #include "PNGWriter.h"
+#include "device/OutputFile.h"
 
 OBJC_IMPLEMENTATION(CGImage)
 

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "Foundation/DeviceLanguages.h"
+#include "Foundation/NSLocale.h"
 #include "Foundation/NSLog.h"
-#include "Foundation/PropertyList.h"
+#include "PropertyListFiles.h"
 
 OBJC_IMPLEMENTATION(NSBundle)
 
@@ -113,8 +113,7 @@ std::optional<std::string> NSBundle::pathForResource(std::string_view name, std:
 Ref<NSDictionary> NSBundle::readDictionary(const std::string& relativePath) const {
     const std::string file = path_ + "/" + relativePath;
     if (!isRegularFile(file)) return nullptr;
-    Ref<NSObject> root = plist::readFile(file);
-    auto* dictionary = objc_cast<NSDictionary>(root.get());
+    Ref<NSDictionary> dictionary = dictionaryFromFile(SELECTOR("dictionaryWithContentsOfHostFile:"), file);
     if (!dictionary) NSLog("NSBundle: %s is not a property-list dictionary; ignored", file.c_str());
     return dictionary;
 }
@@ -150,7 +149,9 @@ const std::vector<std::string>& NSBundle::localizations() const {
 std::optional<std::string> NSBundle::preferredLocalization() const {
     const auto& available = localizations();
     auto has = [&](std::string_view l) { return std::binary_search(available.begin(), available.end(), l); };
-    for (const std::string& language : device::preferredLanguages()) {
+    const Ref<NSArray> languages = NSLocale::preferredLanguages();
+    for (const auto& item : *languages) {
+        const std::string& language = static_cast<const NSString*>(item.get())->str();
         if (has(language)) return language;
         const size_t region = language.find_first_of("-_");
         if (region != std::string::npos && has(std::string_view(language).substr(0, region)))

@@ -2,6 +2,8 @@
 #include "Foundation/NSData.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
+#include "PropertyListFiles.h"
+#include "objc/message.h"
 
 OBJC_IMPLEMENTATION(NSArray)
 OBJC_IMPLEMENTATION(NSMutableArray)
@@ -41,6 +43,20 @@ void NSDictionary::makeAll() const {
     entries_ = std::move(all);
     deferred_.store(nullptr, std::memory_order_release);
     delete contents;
+}
+
+Ref<NSDictionary> dictionaryFromFile(SEL classMethod, std::string_view path) {
+    // A pool of its own, so that a read outside the caller's pools (a C++ caller looping) leaves
+    // nothing behind.
+    void* pool = objc_autoreleasePoolPush();
+    Ref<NSDictionary> dictionary(objc_cast<NSDictionary>(
+        objc_msgSend<id(id)>(objc_classAsObject(NSDictionary::class_()), classMethod, NSString::string(path).get())));
+    objc_autoreleasePoolPop(pool);
+    return dictionary;
+}
+
+Ref<NSDictionary> NSDictionary::dictionaryWithContentsOfFile(std::string_view devicePath) {
+    return dictionaryFromFile(SELECTOR("dictionaryWithContentsOfFile:"), devicePath);
 }
 
 void NSMutableDictionary::setObject(id value, std::string_view key) {

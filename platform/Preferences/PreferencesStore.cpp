@@ -9,13 +9,13 @@
 #include <cstring>
 #include <optional>
 
-#include "Foundation/AtomicFile.h"
-#include "Foundation/DeviceFile.h"
-#include "Foundation/DevicePath.h"
-#include "Foundation/JSON.h"
 #include "Foundation/NSLog.h"
-#include "Foundation/PropertyList.h"
 #include "StoredFile.h"
+#include "device/AtomicFile.h"
+#include "device/DeviceFile.h"
+#include "device/DevicePath.h"
+#include "device/JSON.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The framework's own specifier lists: "<name>.plist" in a page's bundle.
 
 #include "Foundation/NSLog.h"
-#include "Foundation/PropertyList.h"
 #include "Preferences/PSListController.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "Foundation/DeviceFile.h"
-#include "Foundation/PropertyList.h"
-#include "Foundation/RegularFile.h"
+#include "device/DeviceFile.h"
+#include "device/RegularFile.h"
+#include "plist/PropertyList.h"
 
 namespace preferences {
 namespace {

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <system_error>
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSURL.h"
 #include "UIKit/UIApplication.h"
+#include "device/DevicePath.h"
 
 namespace {
 

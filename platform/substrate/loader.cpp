@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
+#include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 #include "substrate/substrate.h"
 
 namespace substrate {

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
 #include "Preferences/PreferencesStore.h"
+#include "device/DevicePath.h"
 
 namespace {
 

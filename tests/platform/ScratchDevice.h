@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "Foundation/DevicePath.h"
-#include "Foundation/PropertyList.h"
+#include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 class ScratchDevice {
 public:

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "Foundation/DeviceLanguages.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSNumber.h"
 #include "ScratchDevice.h"
+#include "device/DevicePath.h"
 
 namespace {
 

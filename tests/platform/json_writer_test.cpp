@@ -6,7 +6,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "Foundation/JSON.h"
+#include "device/JSON.h"
 
 namespace {
 

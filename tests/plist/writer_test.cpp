@@ -7,7 +7,7 @@
 
 #include "Foundation/NSData.h"
 #include "Foundation/NSDictionary.h"
-#include "Foundation/PropertyList.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
 #include "ResourcePaths.h"
+#include "plist/PropertyList.h"
 
 std::optional<StringsTable> readStringsTable(const std::string& path) {
     Ref<NSObject> root = plist::readFile(path);

@@ -10,15 +10,14 @@
 #include <string>
 
 #include "DeviceRoot.h"
-#include "Foundation/DeviceLanguages.h"
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
 #include "ResourcePaths.h"
+#include "device/DevicePath.h"
+#include "plist/PropertyList.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "Foundation/AtomicFile.h"
+#include "device/AtomicFile.h"
 
 namespace fs = std::filesystem;
 

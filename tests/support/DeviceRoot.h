@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Foundation/PropertyList.h"
 #include "objc/runtime.h"
+#include "plist/PropertyList.h"
 
 namespace testing_support {
 

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <limits>
 
-#include "Foundation/PlistText.h"
+#include "plist/PlistText.h"
 
 namespace plutil {
 namespace {

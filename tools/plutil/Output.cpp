@@ -6,8 +6,8 @@
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PropertyList.h"
 #include "JSONValue.h"
+#include "plist/PropertyList.h"
 
 namespace plutil {
 namespace {

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Foundation/AtomicFile.h"
-#include "Foundation/OutputFile.h"
-#include "Foundation/RegularFile.h"
 #include "Preferences/PreferencesStore.h"
+#include "device/AtomicFile.h"
+#include "device/OutputFile.h"
+#include "device/RegularFile.h"
 
 namespace plutil {
 namespace {

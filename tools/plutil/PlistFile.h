@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "Foundation/PropertyList.h"
 #include "objc/runtime.h"
+#include "plist/PropertyList.h"
 
 namespace plutil {
 

@@ -11,7 +11,7 @@
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
-#include "Foundation/PlistText.h"
+#include "plist/PlistText.h"
 
 namespace plutil {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "Foundation/PropertyList.h"
+#include "plist/PropertyList.h"
 
 struct PlistRules {
     plist::Format format = plist::Format::XML;

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "Canvas.h"
-#include "Foundation/AtomicFile.h"
 #include "IconCatalogue.h"
 #include "PlistCompiler.h"
+#include "device/AtomicFile.h"
 
 namespace {
 

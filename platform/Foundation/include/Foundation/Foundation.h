@@ -1,16 +1,15 @@
 #pragma once
 
-#include "Foundation/DevicePath.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/NSData.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSException.h"
+#include "Foundation/NSLocale.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "Foundation/NSURL.h"
-#include "Foundation/PropertyList.h"
 #include "objc/message.h"
 
 inline SEL NSSelectorFromString(std::string_view name) { return sel_registerName(name); }

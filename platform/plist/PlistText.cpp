@@ -1,4 +1,4 @@
-#include "Foundation/PlistText.h"
+#include "plist/PlistText.h"
 
 #include <charconv>
 #include <cmath>

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "Foundation/NSDictionary.h"
-#include "Foundation/PropertyList.h"
+#include "plist/PropertyList.h"
 
 namespace plist {
 

@@ -1,4 +1,4 @@
-#include "Foundation/OutputFile.h"
+#include "device/OutputFile.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -9,7 +9,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "Foundation/AtomicFile.h"
+#include "device/AtomicFile.h"
 
 namespace device {
 namespace {

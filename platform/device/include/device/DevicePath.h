@@ -10,6 +10,8 @@
 namespace device {
 
 inline constexpr const char* kRootVariable = "SIMULATOR_ROOT";
+// The device's global preferences, the user's languages among them ("AppleLanguages").
+inline constexpr const char* kGlobalPreferencesPath = "/var/mobile/Library/Preferences/.GlobalPreferences.plist";
 
 // The device root of this process: $SIMULATOR_ROOT, else the default root of the build tree.
 std::string root();

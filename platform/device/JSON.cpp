@@ -1,4 +1,4 @@
-#include "Foundation/JSON.h"
+#include "device/JSON.h"
 
 #include <cmath>
 #include <nlohmann/json.hpp>

@@ -1,4 +1,4 @@
-#include "Foundation/AtomicFile.h"
+#include "device/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "Foundation/RegularFile.h"
+#include "device/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "Foundation/PropertyList.h"
+#include "plist/PropertyList.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "Foundation/DeviceFile.h"
-#include "Foundation/DevicePath.h"
+#include "Foundation/NSDictionary.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/NSString.h"
-#include "Foundation/NSDictionary.h"
-#include "Foundation/RegularFile.h"
 #include "PlistReaders.h"
+#include "device/DeviceFile.h"
+#include "device/DevicePath.h"
+#include "device/RegularFile.h"
 
 namespace plist {
 namespace {
@@ -119,13 +119,26 @@ bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> 
 
 }  // namespace plist
 
+namespace {
+
+// The dictionary at the top of the property-list file at a host path, autoreleased; nil for any
+// other file.
+id dictionaryAt(const std::string& hostPath) {
+    return objc::autorelease(Ref<NSDictionary>(objc_cast<NSDictionary>(plist::readFile(hostPath))));
+}
+
+}  // namespace
+
+// How Foundation's classes read property-list files: Foundation cannot link this library, which
+// makes its objects, so the reading joins NSDictionary as a category when the library is loaded.
 OBJC_CATEGORY(NSDictionary, PropertyListFiles,
+              // A path as the device's programs name files, under the device root.
               objc::classMethod("dictionaryWithContentsOfFile:", [](id, SEL, id path) -> id {
                   auto* text = objc_cast<NSString>(path);
                   return text ? objc::autorelease(plist::readDictionary(text->str())) : nullptr;
+              }),
+              // A path of this machine, as a bundle names its own files.
+              objc::classMethod("dictionaryWithContentsOfHostFile:", [](id, SEL, id path) -> id {
+                  auto* text = objc_cast<NSString>(path);
+                  return text ? dictionaryAt(text->str()) : nullptr;
               }))
-
-Ref<NSDictionary> NSDictionary::dictionaryWithContentsOfFile(std::string_view devicePath) {
-    Ref<NSObject> root = plist::readFile(device::resolve(devicePath));
-    return Ref<NSDictionary>(objc_cast<NSDictionary>(root));
-}

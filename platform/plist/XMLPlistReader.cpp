@@ -15,7 +15,7 @@
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "PlistReaders.h"
-#include "Foundation/PlistText.h"
+#include "plist/PlistText.h"
 
 namespace plist::xml {
 namespace {

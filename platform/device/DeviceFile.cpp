@@ -1,4 +1,4 @@
-#include "Foundation/DeviceFile.h"
+#include "device/DeviceFile.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Foundation/DevicePath.h"
+#include "device/DevicePath.h"
 
 namespace device {
 namespace {

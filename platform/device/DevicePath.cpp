@@ -1,4 +1,4 @@
-#include "Foundation/DevicePath.h"
+#include "device/DevicePath.h"
 
 #include <cstdlib>
 #include <cstring>
