@@ -36,18 +36,9 @@ id ValueOf(id preferences, const char* key) {
 // The pane only ever writes numbers (booleans and integers); a string still has Foundation's
 // readings, as a hand-edited file would on the device. Data, dates, arrays and dictionaries have no
 // numeric reading and count as absent.
-bool ReadBool(id value, bool& out) {
-    SEL sel = BRIDGE_SEL("boolValue");
-    if (!value || !class_respondsToSelector(object_getClass(value), sel)) return false;
-    out = bridge::send<BOOL>(value, sel);
-    return true;
-}
-
-bool ReadInt(id value, int& out) {
-    SEL sel = BRIDGE_SEL("intValue");
-    if (!value || !class_respondsToSelector(object_getClass(value), sel)) return false;
-    out = bridge::send<int>(value, sel);
-    return true;
+template <class T>
+void ReadNumber(id value, SEL reading, T& out) {
+    if (value && class_respondsToSelector(object_getClass(value), reading)) out = bridge::send<T>(value, reading);
 }
 
 }  // namespace
@@ -55,7 +46,7 @@ bool ReadInt(id value, int& out) {
 bool GetPrefBool(const char* key) {
     Pool pool;
     bool value = false;
-    if (id preferences = ReadPreferences()) ReadBool(ValueOf(preferences, key), value);
+    if (id preferences = ReadPreferences()) ReadNumber(ValueOf(preferences, key), BRIDGE_SEL("boolValue"), value);
     return value;
 }
 
@@ -65,8 +56,8 @@ void Remember(std::initializer_list<Remembered> values) {
     if (!preferences) return;
     for (const Remembered& remembered : values) {
         id value = ValueOf(preferences, remembered.key);
-        if (remembered.integer) ReadInt(value, *remembered.integer);
-        else ReadBool(value, *remembered.boolean);
+        if (remembered.integer) ReadNumber(value, BRIDGE_SEL("intValue"), *remembered.integer);
+        else ReadNumber(value, BRIDGE_SEL("boolValue"), *remembered.boolean);
     }
 }
 

@@ -2,8 +2,10 @@
 // Foundation reads property-list files through class methods of NSDictionary that the plist library
 // adds when it is loaded: that library makes Foundation's objects from the files, so Foundation
 // cannot link it. Without it loaded the messages are unrecognized selectors.
-//   +dictionaryWithContentsOfFile:      a device path, under the device root
-//   +dictionaryWithContentsOfHostFile:  a path of this machine, as a bundle names its files
+//   +dictionaryWithContentsOfFile:      a device path, under the device root, its values made when
+//                                       asked for (what the product sends)
+//   +dictionaryWithContentsOfHostFile:  a path of this machine, made whole at once (what Foundation
+//                                       sends, a device path resolved first)
 
 #include <string_view>
 

@@ -3,6 +3,7 @@
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
 #include "PropertyListFiles.h"
+#include "device/DevicePath.h"
 #include "objc/message.h"
 
 OBJC_IMPLEMENTATION(NSArray)
@@ -55,8 +56,10 @@ Ref<NSDictionary> dictionaryFromFile(SEL classMethod, std::string_view path) {
     return dictionary;
 }
 
+// The frameworks want the whole dictionary, so they take the file made whole at once rather than the
+// deferred one the product's message gives, which would check the file and then read it again.
 Ref<NSDictionary> NSDictionary::dictionaryWithContentsOfFile(std::string_view devicePath) {
-    return dictionaryFromFile(SELECTOR("dictionaryWithContentsOfFile:"), devicePath);
+    return dictionaryFromFile(SELECTOR("dictionaryWithContentsOfHostFile:"), device::resolve(devicePath));
 }
 
 void NSMutableDictionary::setObject(id value, std::string_view key) {

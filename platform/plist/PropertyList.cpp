@@ -110,10 +110,7 @@ Ref<NSObject> Found::toObject() const {
 bool dictionaryValues(std::string_view bytes, std::span<const std::string_view> keys, std::span<Ref<NSObject>> values) {
     const auto checked = index(bytes);
     if (!checked) return false;
-    for (size_t k = 0; k < keys.size(); ++k) {
-        Found found;
-        values[k] = checked->find(keys[k], found) ? found.toObject() : nullptr;
-    }
+    for (size_t k = 0; k < keys.size(); ++k) values[k] = checked->find(keys[k]);
     return true;
 }
 
