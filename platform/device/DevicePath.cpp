@@ -1,5 +1,7 @@
 #include "device/DevicePath.h"
 
+#include "device/DeviceFile.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -42,6 +44,7 @@ HostPath::HostPath(std::string_view devicePath) {
     std::memcpy(path_, prefix.data(), prefix.size());
     std::memcpy(path_ + prefix.size(), devicePath.data(), devicePath.size());
     path_[prefix.size() + devicePath.size()] = '\0';
+    underRoot_ = devicePath.starts_with('/') || isUnderRoot(path_);  // a relative one only below a relative root
 }
 
 }  // namespace device

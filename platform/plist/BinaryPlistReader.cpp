@@ -23,6 +23,9 @@ constexpr std::string_view kMagic = "bplist00";
 constexpr size_t kTrailerBytes = 32;
 
 uint64_t bigEndian(const uint8_t* p, size_t n) {
+    // Offsets and references of a preference file take a byte or two: those need no loop.
+    if (n == 1) return p[0];
+    if (n == 2) return uint64_t{p[0]} << 8 | p[1];
     uint64_t v = 0;
     for (size_t i = 0; i < n; ++i) v = v << 8 | p[i];
     return v;
@@ -330,6 +333,23 @@ bool walk(const Document& doc, size_t root, size_t inputBytes, Sink& sink) {
     return true;
 }
 
+// The usual preference file, one dictionary of scalars, checked without the walk's bookkeeping: no
+// member can open a cycle or nest. Nullopt when some member is a container, for the walk to decide.
+std::optional<bool> checkFlat(const Document& doc, const Object& top, size_t inputBytes) {
+    size_t keyBytes = 0;
+    const size_t budget = keyBudget(inputBytes), keys = top.count / 2;
+    for (size_t slot = 0; slot < top.count; ++slot) {
+        const auto index = doc.reference(top.payload, slot);
+        Object o;
+        uint32_t keyLength = 0;
+        if (!index || !doc.object(*index, o)) return false;
+        if (isContainer(o.kind)) return std::nullopt;
+        if (!scalarValid(o, keyLength)) return false;
+        if (slot < keys && (!isString(o.kind) || (keyBytes += keyLength) > budget)) return false;
+    }
+    return true;
+}
+
 Ref<NSObject> build(const Document& doc, size_t root, size_t inputBytes) {
     Build sink(doc);
     if (!walk(doc, root, inputBytes, sink)) return nullptr;
@@ -360,10 +380,10 @@ public:
     explicit Index(std::string_view bytes) : bytes_(bytes) {}
 
     bool open() {
+        if (!doc_.open(bytes_) || !doc_.object(doc_.top(), top_) || top_.kind != Kind::Dictionary) return false;
+        if (const auto flat = checkFlat(doc_, top_, bytes_.size())) return *flat;
         Check check;
-        if (!doc_.open(bytes_) || !walk(doc_, doc_.top(), bytes_.size(), check)) return false;
-        doc_.object(doc_.top(), top_);  // the walk has checked every object it reached
-        return top_.kind == Kind::Dictionary;
+        return walk(doc_, doc_.top(), bytes_.size(), check);
     }
 
     bool find(std::string_view wanted, Found& found) const override {

@@ -32,8 +32,8 @@ void reportLinkOut(const std::string& link) {
 
 // A descriptor for reading a host path; a file of the device only through links that stay inside
 // its root, as the preference store opens it.
-int openDeviceFile(const char* hostPath, device::FileStatus& status) {
-    if (!device::isUnderRoot(hostPath)) return device::openForReading(AT_FDCWD, hostPath, status);
+int openDeviceFile(const char* hostPath, bool underRoot, device::FileStatus& status) {
+    if (!underRoot) return device::openForReading(AT_FDCWD, hostPath, status);
     std::string link;
     const int fd = device::openUnderRoot(hostPath, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0, &link);
     if (fd >= 0) {
@@ -49,9 +49,9 @@ int openDeviceFile(const char* hostPath, device::FileStatus& status) {
 // Hands the bytes of a file of at most kMaxFileBytes to `use`; `unreadable` when it cannot. One read
 // into a stack buffer covers every preference file.
 template <class Result, class Use>
-Result withFileBytes(const char* hostPath, Result unreadable, Use&& use) {
+Result withFileBytes(const char* hostPath, bool underRoot, Result unreadable, Use&& use) {
     device::FileStatus status;
-    const int fd = openDeviceFile(hostPath, status);
+    const int fd = openDeviceFile(hostPath, underRoot, status);
     if (fd < 0) return unreadable;
     char small[16384];
     long n = device::readAt(fd, small, sizeof small, 0, status);
@@ -70,13 +70,36 @@ std::unique_ptr<DictionaryIndex> index(std::string_view bytes) {
     return binary::claims(bytes) ? binary::index(bytes) : xml::index(bytes);
 }
 
+// The hooks read the same file on every call, and it rarely changes between two reads: each thread
+// keeps the last file that read as a dictionary, and bytes equal to it give that same immutable
+// dictionary again, with the values already asked of it. Equal bytes give equal answers, so nothing
+// kept can go stale. It stays on its thread, whose retains and releases are not atomic.
+class LastDictionary {
+public:
+    Ref<NSDictionary> read(std::string_view bytes) {
+        if (dictionary_ && bytes == bytes_) return dictionary_;
+        auto checked = index(bytes);
+        if (!checked) return nullptr;
+        auto dictionary = make<NSDictionary>(std::unique_ptr<NSDictionary::Contents>(std::move(checked)));
+        if (bytes.size() <= kMostKept) {
+            bytes_.assign(bytes);
+            dictionary_ = dictionary;
+        }
+        return dictionary;
+    }
+
+private:
+    static constexpr size_t kMostKept = 16384;  // a preference file, not any file a program reads
+    std::string bytes_;
+    Ref<NSDictionary> dictionary_;
+};
+
 // The read the product sends: the file is checked whole, its values made one by one when asked for.
 Ref<NSDictionary> readDictionary(std::string_view devicePath) {
+    static thread_local LastDictionary last;
     const device::HostPath hostPath(devicePath);  // no allocation: the hooks read on every call
-    return withFileBytes(hostPath.c_str(), Ref<NSDictionary>(), [](std::string_view bytes) {
-        auto checked = index(bytes);
-        return checked ? make<NSDictionary>(std::unique_ptr<NSDictionary::Contents>(std::move(checked))) : nullptr;
-    });
+    return withFileBytes(hostPath.c_str(), hostPath.underRoot(), Ref<NSDictionary>(),
+                         [](std::string_view bytes) { return last.read(bytes); });
 }
 
 }  // namespace
@@ -99,7 +122,7 @@ Ref<NSObject> parseXML(std::string_view bytes) { return fits(bytes) ? xml::parse
 
 Ref<NSObject> readFile(const std::string& hostPath, std::string* problem) {
     if (problem) *problem = "missing, unreadable or not a regular file";
-    return withFileBytes(hostPath.c_str(), Ref<NSObject>(), [&](std::string_view bytes) { return parse(bytes, problem); });
+    return withFileBytes(hostPath.c_str(), device::isUnderRoot(hostPath.c_str()), Ref<NSObject>(), [&](std::string_view bytes) { return parse(bytes, problem); });
 }
 
 Ref<NSObject> Found::toObject() const {

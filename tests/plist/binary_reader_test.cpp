@@ -165,6 +165,14 @@ TEST(BinaryReader, SharedObjectsAreReadOnceAndShared) {
     for (size_t i = 0; i < 20000; ++i) members.push_back(keys.add(keys.dict({key}, {key})));
     keys.set(top, keys.array(members));
     EXPECT_EQ(plist::parse(keys.bytes(top)), nullptr);
+    // The same in one flat dictionary, as the hooks read it: the key 20,000 times over.
+    BinaryBuilder flat(2);
+    const size_t flatTop = flat.add(""), flatKey = flat.add(flat.ascii(std::string(60000, 'k')));
+    const size_t flatValue = flat.add("\x09");
+    flat.set(flatTop, flat.dict(std::vector<size_t>(20000, flatKey), std::vector<size_t>(20000, flatValue)));
+    Ref<NSObject> none;
+    const std::string_view longKey = "k";
+    EXPECT_FALSE(plist::dictionaryValues(flat.bytes(flatTop), {&longKey, 1}, {&none, 1}));
 
     // One key given 20,000 times over a 20,000-member array: the lookup makes the array once.
     BinaryBuilder repeated(2);

@@ -27,9 +27,13 @@ class HostPath {
 public:
     explicit HostPath(std::string_view devicePath);
     const char* c_str() const { return path_; }
+    // Whether it lies under the device root (an absolute device path), as isUnderRoot would say
+    // without reading the environment again.
+    bool underRoot() const { return underRoot_; }
 
 private:
     char path_[PATH_MAX];  // left uninitialised past the terminator: it is built on every call
+    bool underRoot_ = false;
 };
 
 }  // namespace device

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <typeinfo>
 
 #include "objc/Ref.h"
 #include "objc/objc.h"
@@ -55,5 +56,7 @@ private:
 // Checked downcast: nil when the object is not of that C++ type.
 template <class T>
 T* objc_cast(const NSObject* o) {
+    // The object is most often of exactly that class, which needs no walk of the hierarchy.
+    if (o && typeid(*o) == typeid(T)) return static_cast<T*>(const_cast<NSObject*>(o));
     return dynamic_cast<T*>(const_cast<NSObject*>(o));
 }
