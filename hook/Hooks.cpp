@@ -24,17 +24,17 @@ id ClearKeypadFill() { return MakeColour(239 / 255.0, 239 / 255.0, 239 / 255.0, 
 
 void (*previousSetApplicationIsOpaque)(id, SEL, BOOL);
 void ReplacedSetApplicationIsOpaque(id self, SEL _cmd, BOOL opaque) {
-    previousSetApplicationIsOpaque(self, _cmd, GetPrefBool("Blur") ? opaque : YES);
+    previousSetApplicationIsOpaque(self, _cmd, GetPrefBool(CFSTR("Blur")) ? opaque : YES);
 }
 
 void (*previousSetBackgroundStyle)(id, SEL, NSInteger);
 void ReplacedSetBackgroundStyle(id self, SEL _cmd, NSInteger style) {
-    previousSetBackgroundStyle(self, _cmd, GetPrefBool("Blur") ? style : 1);
+    previousSetBackgroundStyle(self, _cmd, GetPrefBool(CFSTR("Blur")) ? style : 1);
 }
 
 void (*previousSetFillColor)(id, SEL, id);
 void ReplacedSetFillColor(id self, SEL _cmd, id colour) {
-    if (GetPrefBool("ButtonColor")) {
+    if (GetPrefBool(CFSTR("ButtonColor"))) {
         previousSetFillColor(self, _cmd, colour);
         return;
     }
@@ -43,13 +43,13 @@ void ReplacedSetFillColor(id self, SEL _cmd, id colour) {
 
 id (*previousForegroundStyle)(id, SEL);
 id ReplacedForegroundStyle(id self, SEL _cmd) {
-    if (GetPrefBool("kStatus")) return nil;
+    if (GetPrefBool(CFSTR("kStatus"))) return nil;
     return previousForegroundStyle(self, _cmd);
 }
 
 id (*previousInitStatusBarAttributes)(id, SEL, id, id, id);
 id ReplacedInitStatusBarAttributes(id self, SEL _cmd, id, id, id) {
-    Remember({{"bgc", &rememberedStatusBackgroundIndex}, {"fgc", &rememberedStatusTextIndex}});
+    Remember({{CFSTR("bgc"), &rememberedStatusBackgroundIndex}, {CFSTR("fgc"), &rememberedStatusTextIndex}});
     if (id c = BackgroundColour(rememberedStatusBackgroundIndex)) bridge::assign(rememberedStatusBackgroundColour, c);
     if (id c = TextColour(rememberedStatusTextIndex)) bridge::assign(rememberedStatusTextColour, c);
     return previousInitStatusBarAttributes(self, _cmd, nil, rememberedStatusBackgroundColour,
@@ -58,17 +58,17 @@ id ReplacedInitStatusBarAttributes(id self, SEL _cmd, id, id, id) {
 
 id (*previousLcdColor)(id, SEL);
 id ReplacedLcdColor(id self, SEL _cmd) {
-    return GetPrefBool("kLCD") ? previousLcdColor(self, _cmd) : ClearColour();
+    return GetPrefBool(CFSTR("kLCD")) ? previousLcdColor(self, _cmd) : ClearColour();
 }
 
 id (*previousDialerColor)(id, SEL);
 id ReplacedDialerColor(id self, SEL _cmd) {
-    return GetPrefBool("kLCD") ? previousDialerColor(self, _cmd) : ClearColour();
+    return GetPrefBool(CFSTR("kLCD")) ? previousDialerColor(self, _cmd) : ClearColour();
 }
 
 void (*previousSetCallButtonBackground)(id, SEL, id);
 void ReplacedSetCallButtonBackground(id self, SEL _cmd, id colour) {
-    Remember({{"enabled", &rememberedCallEnabled}, {"call", &rememberedCallIndex}});
+    Remember({{CFSTR("enabled"), &rememberedCallEnabled}, {CFSTR("call"), &rememberedCallIndex}});
     // The colour follows the index even while custom colours are off, ready for when they come on.
     if (id c = BackgroundColour(rememberedCallIndex)) bridge::assign(rememberedCallColour, c);
     previousSetCallButtonBackground(self, _cmd, rememberedCallEnabled ? rememberedCallColour : colour);
@@ -76,13 +76,13 @@ void ReplacedSetCallButtonBackground(id self, SEL _cmd, id colour) {
 
 BOOL (*previousShowsPhoneVoicemail)(id, SEL);
 BOOL ReplacedShowsPhoneVoicemail(id self, SEL _cmd) {
-    if (GetPrefBool("kVoice")) return NO;
+    if (GetPrefBool(CFSTR("kVoice"))) return NO;
     return previousShowsPhoneVoicemail(self, _cmd);
 }
 
 void (*previousSetContentTintColor)(id, SEL, id, NSUInteger);
 void ReplacedSetContentTintColor(id self, SEL _cmd, id colour, NSUInteger state) {
-    previousSetContentTintColor(self, _cmd, GetPrefBool("tab") ? BlackColour() : colour, state);
+    previousSetContentTintColor(self, _cmd, GetPrefBool(CFSTR("tab")) ? BlackColour() : colour, state);
 }
 
 // A class the process does not have yields nil, and the substrate then installs nothing for it.

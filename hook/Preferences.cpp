@@ -26,12 +26,7 @@ id ReadPreferences() {
 }
 
 // The value of a key, or nil for no key.
-id ValueOf(id preferences, const char* key) {
-    CFStringRef name = CFStringCreateWithCString(nullptr, key, kCFStringEncodingUTF8);
-    id value = bridge::send<id>(preferences, BRIDGE_SEL("objectForKey:"), (id)name);
-    CFRelease(name);
-    return value;
-}
+id ValueOf(id preferences, CFStringRef key) { return bridge::send<id>(preferences, BRIDGE_SEL("objectForKey:"), (id)key); }
 
 // The pane only ever writes numbers (booleans and integers); a string still has Foundation's
 // readings, as a hand-edited file would on the device. Data, dates, arrays and dictionaries have no
@@ -43,7 +38,7 @@ void ReadNumber(id value, SEL reading, T& out) {
 
 }  // namespace
 
-bool GetPrefBool(const char* key) {
+bool GetPrefBool(CFStringRef key) {
     Pool pool;
     bool value = false;
     if (id preferences = ReadPreferences()) ReadNumber(ValueOf(preferences, key), BRIDGE_SEL("boolValue"), value);

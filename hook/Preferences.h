@@ -5,16 +5,18 @@
 
 #include <initializer_list>
 
+#include "CoreFoundation/CoreFoundation.h"
+
 namespace corvane {
 
-// The boolean reading of a key; false for no file, no key, or a value of an unreadable kind.
-bool GetPrefBool(const char* key);
+// The boolean reading of a key (a constant string, CFSTR); false for no file, no key, or a value of an unreadable kind.
+bool GetPrefBool(CFStringRef key);
 
 // A value the hooks remember between calls, and the key that replaces it.
 struct Remembered {
-    Remembered(const char* key, int* value) : key(key), integer(value) {}
-    Remembered(const char* key, bool* value) : key(key), boolean(value) {}
-    const char* key;
+    Remembered(CFStringRef key, int* value) : key(key), integer(value) {}
+    Remembered(CFStringRef key, bool* value) : key(key), boolean(value) {}
+    CFStringRef key;
     int* integer = nullptr;
     bool* boolean = nullptr;
 };

@@ -42,34 +42,34 @@ Ref<NSObject> integer(long long v) { return NSNumber::numberWithInteger(v); }
 TEST_F(PreferenceFile, BooleansReadTheSameFromBothEncodings) {
     for (auto format : {plist::Format::Binary, plist::Format::XML}) {
         write({{"kVoice", boolean(true)}, {"tab", boolean(false)}, {"Blur", integer(2)}}, format);
-        EXPECT_TRUE(GetPrefBool("kVoice"));
-        EXPECT_FALSE(GetPrefBool("tab"));
-        EXPECT_TRUE(GetPrefBool("Blur")) << "any non-zero number is true";
-        EXPECT_FALSE(GetPrefBool("kLCD")) << "an absent key is false";
+        EXPECT_TRUE(GetPrefBool(CFSTR("kVoice")));
+        EXPECT_FALSE(GetPrefBool(CFSTR("tab")));
+        EXPECT_TRUE(GetPrefBool(CFSTR("Blur"))) << "any non-zero number is true";
+        EXPECT_FALSE(GetPrefBool(CFSTR("kLCD"))) << "an absent key is false";
     }
 }
 
 TEST_F(PreferenceFile, EveryBooleanIsFalseWithoutAUsableFile) {
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "no file";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "no file";
     device.writeFile(kPrefs, "");
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "empty file";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "empty file";
     auto array = NSArray::arrayWithObjects({boolean(true)});
     device.writeFile(kPrefs, *plist::serialize(array, plist::Format::Binary));
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "not a dictionary";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "not a dictionary";
     write({{"kVoice", boolean(true)}});
     const std::string whole = device.readFile(kPrefs);
     device.writeFile(kPrefs, whole.substr(0, whole.size() / 2));
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "truncated binary file";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "truncated binary file";
     write({{"kVoice", boolean(true)}}, plist::Format::XML);
     const std::string xml = device.readFile(kPrefs);
     device.writeFile(kPrefs, xml.substr(0, xml.size() - 20));
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "truncated XML file";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "truncated XML file";
     device.writeFile(kPrefs, std::string(2 << 20, ' '));
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "oversized file";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "oversized file";
     write({{"kVoice", boolean(true)}});
     const std::string tooLong = device.path() + "/" + std::string(PATH_MAX, 'x');
     ::setenv("SIMULATOR_ROOT", tooLong.c_str(), 1);
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "a root too long for a host path";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "a root too long for a host path";
 }
 
 TEST_F(PreferenceFile, ValuesOfOtherKindsReadAsAbsentAndStringsUseTheirReadings) {
@@ -78,11 +78,11 @@ TEST_F(PreferenceFile, ValuesOfOtherKindsReadAsAbsentAndStringsUseTheirReadings)
            {"kLCD", NSString::string("YES")},
            {"Blur", NSString::string("  0")},
            {"kStatus", NSString::string("-007")}});
-    EXPECT_FALSE(GetPrefBool("kVoice"));
-    EXPECT_FALSE(GetPrefBool("tab"));
-    EXPECT_TRUE(GetPrefBool("kLCD"));
-    EXPECT_FALSE(GetPrefBool("Blur"));
-    EXPECT_TRUE(GetPrefBool("kStatus"));
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice")));
+    EXPECT_FALSE(GetPrefBool(CFSTR("tab")));
+    EXPECT_TRUE(GetPrefBool(CFSTR("kLCD")));
+    EXPECT_FALSE(GetPrefBool(CFSTR("Blur")));
+    EXPECT_TRUE(GetPrefBool(CFSTR("kStatus")));
 }
 
 TEST_F(PreferenceFile, RememberedReadsChangeOnlyForPresentReadableKeys) {
@@ -90,16 +90,16 @@ TEST_F(PreferenceFile, RememberedReadsChangeOnlyForPresentReadableKeys) {
            {"enabled", integer(0)}});
     int call = 8, bgc = 4, fgc = 1, absent = 7;
     bool enabled = true;
-    Remember({{"call", &call}, {"bgc", &bgc}});
-    Remember({{"fgc", &fgc}, {"nothing", &absent}});
-    Remember({{"enabled", &enabled}});
+    Remember({{CFSTR("call"), &call}, {CFSTR("bgc"), &bgc}});
+    Remember({{CFSTR("fgc"), &fgc}, {CFSTR("nothing"), &absent}});
+    Remember({{CFSTR("enabled"), &enabled}});
     EXPECT_EQ(call, 13);
     EXPECT_EQ(bgc, 4) << "data has no integer reading";
     EXPECT_EQ(fgc, 12);
     EXPECT_EQ(absent, 7);
     EXPECT_FALSE(enabled);
     device.writeFile(kPrefs, "<plist><array/></plist>");
-    Remember({{"call", &call}});
+    Remember({{CFSTR("call"), &call}});
     EXPECT_EQ(call, 13) << "no dictionary leaves every remembered value";
 }
 
@@ -124,7 +124,7 @@ TEST_F(PreferenceFile, NothingIsReadThroughALinkOutOfTheDeviceRoot) {
     std::filesystem::rename(device / kPrefs, outside + "/prefs.plist");
     std::filesystem::create_symlink(outside + "/prefs.plist", device / kPrefs);
     ::testing::internal::CaptureStderr();
-    for (int call = 0; call < 5; ++call) EXPECT_FALSE(GetPrefBool("kVoice")) << "a file linked out";
+    for (int call = 0; call < 5; ++call) EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "a file linked out";
     std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
     EXPECT_NE(log.find(device / kPrefs + " (to " + outside + "/prefs.plist) is a link leading out"), std::string::npos) << log;
@@ -134,7 +134,7 @@ TEST_F(PreferenceFile, NothingIsReadThroughALinkOutOfTheDeviceRoot) {
     std::filesystem::rename(outside + "/prefs.plist", outside + "/Preferences/com.qelmor.corvane.plist");
     std::filesystem::create_directory_symlink(outside + "/Preferences", folder);
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(GetPrefBool("kVoice")) << "the folder linked out";
+    EXPECT_FALSE(GetPrefBool(CFSTR("kVoice"))) << "the folder linked out";
     log = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(log.find(folder + " (to " + outside + "/Preferences) is a link"), std::string::npos) << log;
 
@@ -142,6 +142,6 @@ TEST_F(PreferenceFile, NothingIsReadThroughALinkOutOfTheDeviceRoot) {
     std::filesystem::remove(folder);
     std::filesystem::rename(outside + "/Preferences", device / "/var/elsewhere");
     std::filesystem::create_directory_symlink("../../elsewhere", folder);
-    EXPECT_TRUE(GetPrefBool("kVoice"));
+    EXPECT_TRUE(GetPrefBool(CFSTR("kVoice")));
     std::filesystem::remove_all(outside);
 }
