@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "PhoneClasses.h"
+#include "UIKit/UIView.h"
 
 namespace phone {
 
@@ -27,7 +28,7 @@ struct StockArguments {
     static Ref<UIColor> statusBarForeground() { return UIColor::blackColor(); }
     static Ref<UIColor> callButton() { return UIColor::colorWithRed(76 / 255.0, 217 / 255.0, 100 / 255.0, 1); }
     // The tab bar gives each tab the tint for its selected state and grey for its normal state.
-    static Ref<UIColor> tabTint() { return UIColor::colorWithRed(0, 0.478431, 1, 1); }
+    static Ref<UIColor> tabTint() { return UIView::defaultTintColor(); }
     static Ref<UIColor> tabGrey() { return UIColor::colorWithRed(0.572549, 0.572549, 0.572549, 1); }
     static constexpr const char* kSelectedTab = "Keypad";
 };

@@ -58,6 +58,8 @@ NSArray* TXTintedListController::localizedSpecifiersWithSpecifiers(NSArray* spec
     return specifiers;
 }
 
+Ref<UIColor> TXTintedListController::defaultTintBlue() { return make<UIView>()->tintColor(); }
+
 OptionalColour TXTintedListController::heartImageColor() const {
     if (auto c = firstImplemented({navigationTintColor(), tintColor()})) return c;
     return defaultTintBlue();

@@ -1,10 +1,12 @@
 #include "toolkit/TintedTitle.h"
 
+#include "toolkit/TXTintedListController.h"
+
 namespace {
 
-// The platform's default tint, the reference a page's tint is compared with.
+// The system tint, the reference a page's tint is compared with.
 const UIColor* referenceBlue() {
-    static const Ref<UIColor> blue = UIColor::colorWithRed(0, 0.478431, 1, 1);
+    static const Ref<UIColor> blue = TXTintedListController::defaultTintBlue();
     return blue.get();
 }
 

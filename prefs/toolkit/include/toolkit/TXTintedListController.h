@@ -36,7 +36,8 @@ public:
     static constexpr const char* kDefaultShareMessage =
         "Someone needs to change their [TXTintedListController shareMessage]!";
     // The platform's default tint blue, the heart's last fallback.
-    static Ref<UIColor> defaultTintBlue() { return UIColor::colorWithRed(0, 0.478431, 1, 1); }
+    // The system tint, which a view outside any window has.
+    static Ref<UIColor> defaultTintBlue();
 
 private:
     void installHeartButton();
