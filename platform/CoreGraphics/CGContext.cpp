@@ -23,9 +23,29 @@ void CGContext::save() {
 }
 
 void CGContext::restore() {
-    if (states_.size() == 1) return;  // unbalanced restore: ignored, as CoreGraphics does
+    // Unbalanced, or past the start of the open layer: ignored, as CoreGraphics does.
+    if (states_.size() <= (layerFloors_.empty() ? 1 : layerFloors_.back())) return;
     cairo_restore(cr_);
     states_.pop_back();
+}
+
+void CGContext::beginLayer() {
+    const double alpha = state().alpha;
+    save();
+    state().alpha = 1;
+    state().layerAlpha = alpha;
+    layerFloors_.push_back(states_.size());
+    cairo_push_group(cr_);
+}
+
+void CGContext::endLayer() {
+    if (layerFloors_.empty()) return;
+    while (states_.size() > layerFloors_.back()) restore();
+    layerFloors_.pop_back();
+    const double alpha = state().layerAlpha;
+    cairo_pop_group_to_source(cr_);
+    cairo_paint_with_alpha(cr_, alpha);
+    restore();
 }
 
 namespace {
@@ -46,7 +66,7 @@ bool usable(CGContextRef c, CGRect rect) { return c && rect.size.width > 0 && re
 void fillCurrentPath(CGContextRef c, cairo_fill_rule_t rule) {
     cairo_t* cr = c->cairo();
     const auto& s = c->state();
-    cairo_set_source_rgba(cr, s.fill[0], s.fill[1], s.fill[2], s.fill[3]);
+    cairo_set_source_rgba(cr, s.fill[0], s.fill[1], s.fill[2], s.fill[3] * s.alpha);
     cairo_set_fill_rule(cr, rule);
     if (!s.mask) {
         cairo_fill(cr);
@@ -117,7 +137,7 @@ void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image) {
     cairo_rectangle(cr, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
     cairo_clip(cr);
     cairo_set_source(cr, pattern);
-    cairo_paint(cr);
+    cairo_paint_with_alpha(cr, c->state().alpha);
     cairo_restore(cr);
     cairo_pattern_destroy(pattern);
 }
@@ -201,7 +221,7 @@ void CGContextDrawPath(CGContextRef c, CGPathDrawingMode mode) {
     }
     if (stroke) {
         const auto& s = c->state();
-        cairo_set_source_rgba(cr, s.stroke[0], s.stroke[1], s.stroke[2], s.stroke[3]);
+        cairo_set_source_rgba(cr, s.stroke[0], s.stroke[1], s.stroke[2], s.stroke[3] * s.alpha);
         cairo_stroke(cr);
     }
     cairo_new_path(cr);
@@ -215,4 +235,27 @@ void CGContextFillRect(CGContextRef c, CGRect rect) {
 void CGContextFillEllipseInRect(CGContextRef c, CGRect rect) {
     CGContextAddEllipseInRect(c, rect);
     CGContextDrawPath(c, kCGPathFill);
+}
+
+void CGContextClipToRect(CGContextRef c, CGRect rect) {
+    if (!c) return;
+    cairo_t* cr = c->cairo();
+    cairo_path_t* path = cairo_copy_path(cr);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, rect.origin.x, rect.origin.y, std::max(0.0, rect.size.width), std::max(0.0, rect.size.height));
+    cairo_clip(cr);
+    cairo_append_path(cr, path);
+    cairo_path_destroy(path);
+}
+
+void CGContextSetAlpha(CGContextRef c, CGFloat alpha) {
+    if (c) c->state().alpha = std::clamp(alpha, 0.0, 1.0);
+}
+
+void CGContextBeginTransparencyLayer(CGContextRef c, const NSDictionary*) {
+    if (c) c->beginLayer();
+}
+
+void CGContextEndTransparencyLayer(CGContextRef c) {
+    if (c) c->endLayer();
 }

@@ -3,5 +3,6 @@
 OBJC_IMPLEMENTATION(UIImageView)
 
 UIImageView::UIImageView(UIImage* image) : image_(image) {
+    setUserInteractionEnabled(false);
     if (image) setFrame({{0, 0}, image->size()});
 }

@@ -2,10 +2,19 @@
 
 #include <algorithm>
 
+#include "UIKit/UIEvent.h"
+#include "UIKit/UIGraphics.h"
+
 OBJC_IMPLEMENTATION(UIView,
     objc::method("tintColor", [](id self, SEL) -> id { return static_cast<UIView*>(self)->tintColor(); }),
     objc::method("setTintColor:", [](id self, SEL, id c) { static_cast<UIView*>(self)->setTintColor(objc_cast<UIColor>(c)); }),
-    objc::method("layoutSubviews", [](id self, SEL) { static_cast<UIView*>(self)->layoutSubviews(); }))
+    objc::method("layoutSubviews", [](id self, SEL) { static_cast<UIView*>(self)->layoutSubviews(); }),
+    objc::method("drawRect:", [](id self, SEL, CGRect rect) { static_cast<UIView*>(self)->drawRect(rect); }),
+    objc::method("hitTest:withEvent:",
+                 [](id self, SEL, CGPoint p, id e) -> id { return static_cast<UIView*>(self)->hitTest(p, objc_cast<UIEvent>(e)); }),
+    objc::method("pointInside:withEvent:", [](id self, SEL, CGPoint p, id e) -> BOOL {
+        return static_cast<UIView*>(self)->pointInside(p, objc_cast<UIEvent>(e));
+    }))
 
 UIView::~UIView() {
     for (auto& child : subviews_) child->superview_ = nullptr;
@@ -75,3 +84,75 @@ void UIView::layoutIfNeeded() {
     const std::vector<Ref<UIView>> children = subviews_;
     for (const auto& child : children) child->layoutIfNeeded();
 }
+
+void UIView::setAlpha(CGFloat alpha) { alpha_ = std::clamp(alpha, 0.0, 1.0); }
+
+bool UIView::drawViewHierarchyInRect(CGRect rect) {
+    CGContextRef context = UIGraphicsGetCurrentContext();
+    if (!context) return false;
+    if (hidden_ || CGRectIsEmpty(bounds()) || CGRectIsEmpty(rect)) return true;
+    CGContextSaveGState(context);
+    CGContextTranslateCTM(context, rect.origin.x, rect.origin.y);
+    CGContextScaleCTM(context, rect.size.width / frame_.size.width, rect.size.height / frame_.size.height);
+    drawSubtree(context);
+    CGContextRestoreGState(context);
+    return true;
+}
+
+void UIView::drawSubtree(CGContextRef context) {
+    if (alpha_ <= 0) return;
+    CGContextSaveGState(context);
+    // One layer for the whole subtree, so overlapping subviews do not show through each other.
+    const bool layered = alpha_ < 1;
+    if (layered) {
+        CGContextSetAlpha(context, alpha_);
+        CGContextBeginTransparencyLayer(context, nullptr);
+    }
+    const CGRect own = bounds();
+    CGContextSaveGState(context);
+    CGContextClipToRect(context, own);
+    UIGraphicsFillRect(context, own, backgroundColor_);
+    drawRect(own);
+    CGContextRestoreGState(context);
+    if (clipsToBounds_) CGContextClipToRect(context, own);
+    // A copy: drawing may change the subviews.
+    const std::vector<Ref<UIView>> children = subviews_;
+    for (const auto& child : children) {
+        if (child->hidden_) continue;
+        CGContextSaveGState(context);
+        CGContextTranslateCTM(context, child->frame_.origin.x, child->frame_.origin.y);
+        child->drawSubtree(context);
+        CGContextRestoreGState(context);
+    }
+    if (layered) CGContextEndTransparencyLayer(context);
+    CGContextRestoreGState(context);
+}
+
+bool UIView::pointInside(CGPoint point, UIEvent*) { return CGRectContainsPoint(bounds(), point); }
+
+UIView* UIView::hitTest(CGPoint point, UIEvent* event) {
+    if (hidden_ || alpha_ < 0.01 || !userInteractionEnabled_ || !pointInside(point, event)) return nullptr;
+    for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
+        UIView* child = it->get();
+        const CGPoint inChild{point.x - child->frame_.origin.x, point.y - child->frame_.origin.y};
+        if (UIView* hit = child->hitTest(inChild, event)) return hit;
+    }
+    return this;
+}
+
+// The root's own frame origin is left out: the root's coordinates are the window's.
+CGPoint UIView::originInRoot() const {
+    CGPoint origin;
+    for (const UIView* v = this; v->superview_; v = v->superview_) {
+        origin.x += v->frame_.origin.x;
+        origin.y += v->frame_.origin.y;
+    }
+    return origin;
+}
+
+CGPoint UIView::convertPoint(CGPoint point, const UIView* view) const {
+    const CGPoint from = originInRoot(), to = view ? view->originInRoot() : CGPoint{};
+    return {point.x + from.x - to.x, point.y + from.y - to.y};
+}
+
+CGRect UIView::convertRect(CGRect rect, const UIView* view) const { return {convertPoint(rect.origin, view), rect.size}; }

@@ -126,3 +126,59 @@ TEST(CGImage, AScreenSizedBitmapStartsClearAndHoldsItsOwnPixels) {
     EXPECT_EQ(first->rawPixel(639, 1135), 0xff336699u);
     EXPECT_EQ(second->rawPixel(639, 1135), 0u);
 }
+
+namespace {
+
+// A 10x10 context at scale 1 painted white, the backdrop the clip and alpha cases paint over.
+void beginWhite() {
+    UIGraphicsBeginImageContextWithOptions(CGSizeMake(10, 10), false, 1);
+    CGContextSetRGBFillColor(UIGraphicsGetCurrentContext(), 1, 1, 1, 1);
+    CGContextFillRect(UIGraphicsGetCurrentContext(), CGRectMake(0, 0, 10, 10));
+}
+
+Pixel at(int x, int y) { return UIGraphicsGetCurrentContext()->image()->pixel(x, y); }
+
+}  // namespace
+
+TEST(CGContext, ClipToRectKeepsPaintInsideAndKeepsThePathBeingBuilt) {
+    beginWhite();
+    CGContextRef c = UIGraphicsGetCurrentContext();
+    CGContextSaveGState(c);
+    CGContextAddRect(c, CGRectMake(0, 0, 6, 10));  // started before the clip, filled after it
+    CGContextClipToRect(c, CGRectMake(2, 0, 8, 10));
+    CGContextSetRGBFillColor(c, 1, 0, 0, 1);
+    CGContextDrawPath(c, kCGPathFill);
+    EXPECT_EQ(at(1, 5), (Pixel{255, 255, 255, 255})) << "clipped away";
+    EXPECT_EQ(at(3, 5), (Pixel{255, 0, 0, 255}));
+    CGContextRestoreGState(c);
+    CGContextSetRGBFillColor(c, 1, 0, 0, 1);
+    CGContextFillRect(c, CGRectMake(0, 0, 2, 2));
+    EXPECT_EQ(at(0, 0), (Pixel{255, 0, 0, 255})) << "the clip ends with its state";
+    UIGraphicsEndImageContext();
+}
+
+TEST(CGContext, AlphaScalesPaintAndALayerCompositesItsDrawingOnce) {
+    beginWhite();
+    CGContextRef c = UIGraphicsGetCurrentContext();
+    CGContextSaveGState(c);
+    CGContextSetAlpha(c, 0.5);
+    CGContextSetRGBFillColor(c, 1, 0, 0, 1);
+    CGContextFillRect(c, CGRectMake(0, 0, 2, 2));
+    EXPECT_NEAR(at(0, 0)[1], 128, 1) << "half red over white";
+
+    // Two overlapping fills in a layer: the overlap is no darker than the rest.
+    CGContextBeginTransparencyLayer(c, nullptr);
+    CGContextFillRect(c, CGRectMake(0, 4, 6, 2));
+    CGContextFillRect(c, CGRectMake(3, 4, 6, 2));
+    CGContextRestoreGState(c);  // would reach past the layer's start: ignored
+    CGContextSaveGState(c);     // left open: undone when the layer ends
+    CGContextSetAlpha(c, 0.1);
+    CGContextEndTransparencyLayer(c);
+    EXPECT_NEAR(at(1, 4)[1], 128, 1);
+    EXPECT_EQ(at(4, 4), at(1, 4)) << "the layer is painted at full alpha inside, then halved once";
+    CGContextFillRect(c, CGRectMake(0, 8, 2, 2));
+    EXPECT_NEAR(at(0, 8)[1], 128, 1) << "back to the alpha set before the layer";
+
+    CGContextRestoreGState(c);
+    UIGraphicsEndImageContext();
+}

@@ -12,6 +12,7 @@
 #include "CoreGraphics/CGImage.h"
 
 typedef struct _cairo cairo_t;
+class NSDictionary;
 
 enum CGBlendMode : int {
     kCGBlendModeNormal = 0,
@@ -43,16 +44,23 @@ public:
         double stroke[4] = {0, 0, 0, 1};
         Ref<CGImage> mask;
         double maskMatrix[6] = {1, 0, 0, 1, 0, 0};  // device space to mask pixels
+        double alpha = 1;                           // multiplies every paint
+        double layerAlpha = 1;                      // in a layer's base state: what it is composited at
     };
     State& state() { return states_.back(); }
     void save();
     void restore();
+    // A transparency layer: drawing goes to an offscreen group, composited once at the alpha in
+    // effect when it began. Saves made inside it and not restored are undone when it ends.
+    void beginLayer();
+    void endLayer();
 
 private:
     Ref<CGImage> image_;
     CGFloat scale_;
     cairo_t* cr_;
     std::vector<State> states_{State{}};
+    std::vector<size_t> layerFloors_;  // the state depth at each open layer's start
 };
 using CGContextRef = CGContext*;
 
@@ -78,3 +86,10 @@ void CGContextAddRoundedRect(CGContextRef c, CGRect rect, CGFloat radius);
 void CGContextDrawPath(CGContextRef c, CGPathDrawingMode mode);
 void CGContextFillRect(CGContextRef c, CGRect rect);
 void CGContextFillEllipseInRect(CGContextRef c, CGRect rect);
+// Intersects the clip with `rect`; the current path is kept.
+void CGContextClipToRect(CGContextRef c, CGRect rect);
+// The alpha, 0...1, that all later painting is multiplied by; part of the graphics state.
+void CGContextSetAlpha(CGContextRef c, CGFloat alpha);
+// Inside a layer the alpha starts at 1; the layer as a whole is composited at the alpha set before it.
+void CGContextBeginTransparencyLayer(CGContextRef c, const NSDictionary* auxiliaryInfo);  // a CFDictionaryRef, unused
+void CGContextEndTransparencyLayer(CGContextRef c);

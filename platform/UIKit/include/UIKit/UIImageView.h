@@ -8,7 +8,7 @@ class UIImageView : public UIView {
     OBJC_INTERFACE(UIImageView, UIView)
 
 public:
-    UIImageView() = default;
+    UIImageView() { setUserInteractionEnabled(false); }
     // Sized to the image's point size at the origin; a nil image gives an empty frame.
     explicit UIImageView(UIImage* image);
 

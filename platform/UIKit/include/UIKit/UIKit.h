@@ -6,6 +6,7 @@
 #include "UIKit/UIColor.h"
 #include "UIKit/UIControl.h"
 #include "UIKit/UIDevice.h"
+#include "UIKit/UIEvent.h"
 #include "UIKit/UIFont.h"
 #include "UIKit/UIGraphics.h"
 #include "UIKit/UIImage.h"

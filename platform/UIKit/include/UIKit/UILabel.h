@@ -12,8 +12,8 @@ class UILabel : public UIView {
     OBJC_INTERFACE(UILabel, UIView)
 
 public:
-    UILabel() = default;
-    explicit UILabel(CGRect frame) : UIView(frame) {}
+    UILabel() { setUserInteractionEnabled(false); }
+    explicit UILabel(CGRect frame) : UIView(frame) { setUserInteractionEnabled(false); }
 
     const std::string& text() const { return text_; }
     void setText(std::string text) { text_ = std::move(text); }

@@ -1,13 +1,16 @@
 #pragma once
 // Views: a frame in the superview's coordinates, subviews (owned), a superview (not owned), colours,
-// and the tint colour that a view inherits from its superview unless it has its own.
+// and the tint colour that a view inherits from its superview unless it has its own. Views draw
+// themselves into the current context and answer which of them a point falls on.
 
 #include <vector>
 
+#include "CoreGraphics/CGContext.h"
 #include "CoreGraphics/CGGeometry.h"
 #include "UIKit/UIColor.h"
 #include "objc/runtime.h"
 
+class UIEvent;
 class UIViewController;
 
 class UIView : public NSObject {
@@ -37,6 +40,34 @@ public:
     void setHidden(bool hidden) { hidden_ = hidden; }
     NSInteger tag() const { return tag_; }
     void setTag(NSInteger tag) { tag_ = tag; }
+    // 0...1; below 1 the view and its subviews are composited together at that opacity.
+    CGFloat alpha() const { return alpha_; }
+    void setAlpha(CGFloat alpha);
+    // Whether subviews are cut off at the bounds. A view's own background and drawRect always are.
+    bool clipsToBounds() const { return clipsToBounds_; }
+    void setClipsToBounds(bool clips) { clipsToBounds_ = clips; }
+    // Off: neither the view nor its subviews are found by hitTest. Off from the start for labels and
+    // image views.
+    bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
+    void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
+
+    // The view's own content, drawn into UIGraphicsGetCurrentContext() in its bounds' coordinates,
+    // over the background colour. Draws nothing unless overridden.
+    virtual void drawRect(CGRect) {}
+    // Draws the view and its visible subviews into the current context, its bounds scaled into
+    // `rect`. Each view: background, drawRect, then subviews in order, later ones on top. Hidden
+    // views are skipped with their subviews. False when there is no current context.
+    bool drawViewHierarchyInRect(CGRect rect);
+
+    // The deepest visible, interactive view under `point` (in this view's coordinates): subviews
+    // are tried last to first, so the topmost wins. Nil when this view is hidden, nearly transparent
+    // (alpha below 0.01), not interactive, or the point is outside it.
+    virtual UIView* hitTest(CGPoint point, UIEvent* event);
+    // Whether `point` is within the bounds.
+    virtual bool pointInside(CGPoint point, UIEvent* event);
+    // From this view's coordinates to `view`'s; nil means those of the root of this view's tree.
+    CGPoint convertPoint(CGPoint point, const UIView* view) const;
+    CGRect convertRect(CGRect rect, const UIView* view) const;
 
     // Its own tint if set, else the superview's, else the default tint blue.
     UIColor* tintColor() const;
@@ -60,6 +91,8 @@ public:
 
 private:
     void setSubtreeNeedsLayout();
+    void drawSubtree(CGContextRef context);
+    CGPoint originInRoot() const;
 
     CGRect frame_{};
     std::vector<Ref<UIView>> subviews_;
@@ -67,6 +100,9 @@ private:
     Ref<UIColor> backgroundColor_;
     Ref<UIColor> tintColor_;
     bool hidden_ = false;
+    bool clipsToBounds_ = false;
+    bool userInteractionEnabled_ = true;
+    CGFloat alpha_ = 1;
     bool needsLayout_ = true;
     NSInteger tag_ = 0;
     UIViewController* viewController_ = nullptr;

@@ -1,0 +1,3 @@
+#include "UIKit/UIEvent.h"
+
+OBJC_IMPLEMENTATION(UIEvent)
