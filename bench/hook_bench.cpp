@@ -71,32 +71,41 @@ void readFloor(const std::string& file) {
     ::close(fd);
 }
 
+// The read's time and the floor's, summed over a benchmark; the counter x_floor is their ratio.
+struct AgainstFloor {
+    using Clock = std::chrono::steady_clock;
+    Clock::duration reading{}, floor{};
+    void report(benchmark::State& state) const {
+        state.counters["x_floor"] = static_cast<double>(reading.count()) / static_cast<double>(floor.count());
+    }
+};
+
 // Times batches of `read` and of the floor in turn, so that both see the same machine however its
-// load drifts; the counter x_floor is the read's time over the floor's.
+// load drifts.
 template <class Read>
 void againstFloor(benchmark::State& state, const std::string& file, Read&& read) {
-    using Clock = std::chrono::steady_clock;
+    using Clock = AgainstFloor::Clock;
     constexpr int kBatch = 8;
-    Clock::duration reading{}, floor{};
+    AgainstFloor times;
     for (auto _ : state) {
         const auto start = Clock::now();
         for (int i = 0; i < kBatch; ++i) read();
-        const auto read = Clock::now();
+        const auto middle = Clock::now();
         for (int i = 0; i < kBatch; ++i) readFloor(file);
         const auto end = Clock::now();
-        reading += read - start;
-        floor += end - read;
-        state.SetIterationTime(std::chrono::duration<double>(read - start).count() / kBatch);
+        times.reading += middle - start;
+        times.floor += end - middle;
+        state.SetIterationTime(std::chrono::duration<double>(middle - start).count() / kBatch);
     }
-    state.counters["x_floor"] = static_cast<double>(reading.count()) / static_cast<double>(floor.count());
+    times.report(state);
 }
 
 // The same, with the file written anew (untimed) before each read, so no read finds the bytes it
 // read last: what a read costs the first time after the pane saves.
 template <class Read>
 void againstFloorChanged(benchmark::State& state, const std::string& file, const std::string (&versions)[2], Read&& read) {
-    using Clock = std::chrono::steady_clock;
-    Clock::duration reading{}, floor{};
+    using Clock = AgainstFloor::Clock;
+    AgainstFloor times;
     size_t n = 0;
     for (auto _ : state) {
         device::writeFileAtomically(file, versions[n++ % 2]);
@@ -106,11 +115,11 @@ void againstFloorChanged(benchmark::State& state, const std::string& file, const
         const auto middle = Clock::now();
         read();
         const auto end = Clock::now();
-        floor += middle - start;
-        reading += end - middle;
+        times.floor += middle - start;
+        times.reading += end - middle;
         state.SetIterationTime(std::chrono::duration<double>(end - middle).count());
     }
-    state.counters["x_floor"] = static_cast<double>(reading.count()) / static_cast<double>(floor.count());
+    times.report(state);
 }
 
 void hookCall(benchmark::State& state, plist::Format format) {

@@ -333,23 +333,6 @@ bool walk(const Document& doc, size_t root, size_t inputBytes, Sink& sink) {
     return true;
 }
 
-// The usual preference file, one dictionary of scalars, checked without the walk's bookkeeping: no
-// member can open a cycle or nest. Nullopt when some member is a container, for the walk to decide.
-std::optional<bool> checkFlat(const Document& doc, const Object& top, size_t inputBytes) {
-    size_t keyBytes = 0;
-    const size_t budget = keyBudget(inputBytes), keys = top.count / 2;
-    for (size_t slot = 0; slot < top.count; ++slot) {
-        const auto index = doc.reference(top.payload, slot);
-        Object o;
-        uint32_t keyLength = 0;
-        if (!index || !doc.object(*index, o)) return false;
-        if (isContainer(o.kind)) return std::nullopt;
-        if (!scalarValid(o, keyLength)) return false;
-        if (slot < keys && (!isString(o.kind) || (keyBytes += keyLength) > budget)) return false;
-    }
-    return true;
-}
-
 Ref<NSObject> build(const Document& doc, size_t root, size_t inputBytes) {
     Build sink(doc);
     if (!walk(doc, root, inputBytes, sink)) return nullptr;
@@ -380,10 +363,10 @@ public:
     explicit Index(std::string_view bytes) : bytes_(bytes) {}
 
     bool open() {
-        if (!doc_.open(bytes_) || !doc_.object(doc_.top(), top_) || top_.kind != Kind::Dictionary) return false;
-        if (const auto flat = checkFlat(doc_, top_, bytes_.size())) return *flat;
         Check check;
-        return walk(doc_, doc_.top(), bytes_.size(), check);
+        if (!doc_.open(bytes_) || !walk(doc_, doc_.top(), bytes_.size(), check)) return false;
+        doc_.object(doc_.top(), top_);  // the walk has checked every object it reached
+        return top_.kind == Kind::Dictionary;
     }
 
     bool find(std::string_view wanted, Found& found) const override {
