@@ -4,6 +4,7 @@
 
 #include "UIKit/UIEvent.h"
 #include "UIKit/UIGraphics.h"
+#include "UIKit/UIWindow.h"
 
 OBJC_IMPLEMENTATION(UIView,
     objc::method("tintColor", [](id self, SEL) -> id { return static_cast<UIView*>(self)->tintColor(); }),
@@ -24,6 +25,12 @@ bool UIView::isDescendantOfView(const UIView* view) const {
     for (const UIView* v = this; v; v = v->superview_)
         if (v == view) return true;
     return false;
+}
+
+UIWindow* UIView::window() const {
+    const UIView* root = this;
+    while (root->superview_) root = root->superview_;
+    return objc_cast<UIWindow>(root);
 }
 
 void UIView::setFrame(CGRect frame) {

@@ -12,6 +12,7 @@
 
 class UIEvent;
 class UIViewController;
+class UIWindow;
 
 class UIView : public NSObject {
     OBJC_INTERFACE(UIView, NSObject)
@@ -33,6 +34,11 @@ public:
     const std::vector<Ref<UIView>>& subviews() const { return subviews_; }
     UIView* superview() const { return superview_; }
     bool isDescendantOfView(const UIView* view) const;
+    // The window at the root of this view's tree, or nil when the tree has none.
+    UIWindow* window() const;
+
+    // The size the view would like within `size`; by default the size it has.
+    virtual CGSize sizeThatFits(CGSize) const { return frame_.size; }
 
     UIColor* backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(UIColor* colour) { backgroundColor_ = colour; }
