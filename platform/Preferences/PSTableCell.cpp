@@ -1,5 +1,7 @@
 #include "Preferences/PSTableCell.h"
 
+#include <algorithm>
+
 #include "Foundation/NSNumber.h"
 #include "Foundation/NSString.h"
 #include "UIKit/UIImage.h"
@@ -13,6 +15,11 @@ OBJC_IMPLEMENTATION(PSControlTableCell)
 OBJC_IMPLEMENTATION(PSSwitchTableCell,
     objc::method("controlChanged:", [](id self, SEL, id) { static_cast<PSSwitchTableCell*>(self)->controlChanged(); }))
 
+namespace {
+constexpr CGFloat kMargin = 15;  // the row's right margin
+constexpr CGFloat kGap = 8;      // between the title and the switch
+}  // namespace
+
 void PSTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier) {
     setSpecifier(specifier);
     if (!specifier) return;
@@ -20,20 +27,22 @@ void PSTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier) {
     if (auto* icon = objc_cast<UIImage>(specifier->propertyForKey("iconImage"))) imageView()->setImage(icon);
     leftImage_ = objc_cast<UIImage>(specifier->propertyForKey("leftImage"));
     rightImage_ = objc_cast<UIImage>(specifier->propertyForKey("rightImage"));
-    switch (specifier->cellType()) {
-        case PSLinkListCell: {
-            Ref<NSObject> value = specifier->performGetter();
-            NSString* title = specifier->titleForValue(value);
-            detailTextLabel()->setText(title ? title->str() : "");
-            setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
-            break;
-        }
-        case PSLinkCell:
-            if (specifier->detailControllerClass()) setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
-            break;
-        default:
-            break;
+    const PSCellType type = specifier->cellType();
+    if (type == PSLinkListCell) {
+        Ref<NSObject> value = specifier->performGetter();
+        NSString* title = specifier->titleForValue(value);
+        detailTextLabel()->setText(title ? title->str() : "");
     }
+    // A link leads on, and its row says so, unless the cell shows the row through views of its own.
+    if ((type == PSLinkCell || type == PSLinkListCell) && !showsOwnViews())
+        setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
+}
+
+// Views put on the cell itself, beside the content view, are a product cell's own picture of the
+// row (a person's photo and name); the standard parts would be drawn over them.
+bool PSTableCell::showsOwnViews() {
+    UIView* content = contentView();
+    return std::any_of(subviews().begin(), subviews().end(), [content](const Ref<UIView>& view) { return view.get() != content; });
 }
 
 void PSControlTableCell::setControl(UIControl* control) {
@@ -45,7 +54,6 @@ void PSControlTableCell::setControl(UIControl* control) {
 UITableViewCell* PSSwitchTableCell::initWithStyle(UITableViewCellStyle style, const std::string& reuseIdentifier) {
     if (!PSControlTableCell::initWithStyle(style, reuseIdentifier)) return nullptr;
     auto toggle = make<UISwitch>();
-    toggle->setFrame(CGRectMake(frame().size.width - 66, 6.5, 51, 31));
     toggle->addTarget(this, SELECTOR("controlChanged:"), UIControlEventValueChanged);
     setControl(toggle);
     return this;
@@ -59,6 +67,21 @@ void PSSwitchTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier)
     auto* number = objc_cast<NSNumber>(value.get());
     auto* text = objc_cast<NSString>(value.get());
     switchControl()->setOn(number ? number->boolValue() : text && text->boolValue());
+}
+
+CGRect PSSwitchTableCell::switchFrame() const {
+    const CGSize cell = bounds().size;
+    const CGSize size = switchControl()->frame().size;
+    return CGRectMake(cell.width - kMargin - size.width, (cell.height - size.height) / 2, size.width, size.height);
+}
+
+void PSSwitchTableCell::layoutSubviews() {
+    PSControlTableCell::layoutSubviews();
+    if (switchControl()) switchControl()->setFrame(switchFrame());
+}
+
+CGFloat PSSwitchTableCell::textRightEdge() {
+    return switchControl() ? switchFrame().origin.x - kGap : PSControlTableCell::textRightEdge();
 }
 
 Ref<NSObject> PSSwitchTableCell::controlValue() const {

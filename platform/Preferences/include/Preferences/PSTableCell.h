@@ -1,6 +1,6 @@
 #pragma once
 // The framework's cells. A cell shows its row: the title, the icon, a choice row's current title,
-// a list item's check, a switch's state.
+// a link's disclosure, a list item's check, a switch's state.
 
 #include "Preferences/PSSpecifier.h"
 #include "UIKit/UISwitch.h"
@@ -28,6 +28,8 @@ public:
     UIImage* rightImage() const { return rightImage_; }
 
 private:
+    bool showsOwnViews();
+
     Ref<PSSpecifier> specifier_;
     Ref<UIImage> leftImage_;
     Ref<UIImage> rightImage_;
@@ -58,4 +60,12 @@ public:
     UISwitch* switchControl() const { return objc_cast<UISwitch>(control()); }
     // The switch was flipped: store the new state through the row's setter.
     void controlChanged();
+    // The switch stands at the right margin, vertically centred; the title ends short of it.
+    void layoutSubviews() override;
+
+protected:
+    CGFloat textRightEdge() override;
+
+private:
+    CGRect switchFrame() const;
 };
