@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Foundation/NSNumber.h"
+#include "GroupTexts.h"
 #include "UIKit/UIScreen.h"
 #include "objc/message.h"
 
@@ -20,8 +21,9 @@ OBJC_IMPLEMENTATION(PSListController,
 namespace {
 
 constexpr double kDefaultRowHeight = 44;
-// The gap a group leaves above its rows for its header.
-constexpr double kGroupHeaderHeight = 32;
+constexpr double kGroupGap = 35;        // above a group without a title
+constexpr double kTitledGroupGap = 55;  // above a group with one
+constexpr double kBottomPadding = 35;   // below the last group
 
 bool isGroup(const PSSpecifier* specifier) { return !specifier || specifier->cellType() == PSGroupCell; }
 
@@ -59,7 +61,7 @@ std::string PSListController::navigationTitle() {
     return title();
 }
 
-void PSListController::loadView() { setView(make<UITableView>(UIScreen::mainScreen()->bounds())); }
+void PSListController::loadView() { setView(make<UITableView>(UIScreen::mainScreen()->bounds(), UITableViewStyleGrouped)); }
 
 void PSListController::viewWillAppear(bool animated) {
     UIViewController::viewWillAppear(animated);
@@ -140,18 +142,55 @@ void PSListController::buildCells() {
 void PSListController::layoutRows() {
     UITableView* tableView = table();
     if (!tableView) return;
-    UIView* header = tableView->tableHeaderView();
-    double y = header ? header->frame().size.height : 0;
+    for (const auto& label : groupLabels_) label->removeFromSuperview();
+    groupLabels_.clear();
+    auto show = [&](Ref<UILabel> label) {
+        if (!label) return;
+        tableView->addSubview(label);
+        groupLabels_.push_back(std::move(label));
+    };
     const double width = tableView->bounds().size.width;
+    double y = 0;
+    if (UIView* header = tableView->tableHeaderView()) {
+        header->setFrame(CGRectMake(0, 0, width, header->frame().size.height));
+        y = header->frame().size.height;
+    }
+    // Rows before the first group row form a group of their own.
+    bool groupOpen = false;
+    std::vector<UITableViewCell*> groupCells;
+    NSString* footer = nullptr;
+    auto closeGroup = [&] {
+        for (size_t k = 0; k < groupCells.size(); ++k) groupCells[k]->setGroupEdges(k == 0, k + 1 == groupCells.size());
+        groupCells.clear();
+        if (!footer) return;
+        Ref<UILabel> label = preferences::groupFooterLabel(footer->str(), y, width);
+        y = preferences::belowGroupFooter(label, y);
+        show(std::move(label));
+        footer = nullptr;
+    };
     for (size_t i = 0; i < cells_.size(); ++i) {
-        if (!cells_[i]) {
-            y += kGroupHeaderHeight;
-            continue;
+        PSSpecifier* specifier = specifierAtRow(i);
+        const bool group = isGroup(specifier);
+        if (group || !groupOpen) {
+            if (groupOpen) closeGroup();
+            groupOpen = true;
+            const std::string title = group && specifier && specifier->name() ? specifier->name()->str() : "";
+            y += title.empty() ? kGroupGap : kTitledGroupGap;
+            if (!title.empty()) show(preferences::groupTitleLabel(title, y, width));
+            if (group) {
+                footer = specifier ? objc_cast<NSString>(specifier->propertyForKey("footerText")) : nullptr;
+                continue;
+            }
         }
         const double height = heightOfRow(i);
-        cells_[i]->setFrame(CGRectMake(0, y, width, height));
+        if (UITableViewCell* cell = cells_[i]) {
+            cell->setFrame(CGRectMake(0, y, width, height));
+            groupCells.push_back(cell);
+        }
         y += height;
     }
+    if (groupOpen) closeGroup();
+    tableView->setContentSize(CGSizeMake(width, y + kBottomPadding));
     tableView->layoutIfNeeded();
 }
 
@@ -165,6 +204,12 @@ void PSListController::discardCells() {
 UITableViewCell* PSListController::cellAtRow(size_t row) {
     buildCells();
     return row < cells_.size() ? cells_[row].get() : nullptr;
+}
+
+NSInteger PSListController::indexOfSpecifier(const PSSpecifier* specifier) {
+    for (size_t i = 0, n = specifier ? rowCount() : 0; i < n; ++i)
+        if (specifierAtRow(i) == specifier) return static_cast<NSInteger>(i);
+    return -1;
 }
 
 void PSListController::reloadCells() {

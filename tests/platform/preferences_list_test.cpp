@@ -65,10 +65,10 @@ TEST(PSListController, CellsSitInThePageTableBelowItsHeaderAtTheirHeights) {
     UITableViewCell* first = shown.page->cellAtRow(0);
     UITableViewCell* second = shown.page->cellAtRow(1);
     EXPECT_EQ(first->superview(), shown.page->table());
-    EXPECT_EQ(first->frame().origin.y, 95) << "the rows start below the header";
+    EXPECT_EQ(first->frame().origin.y, 95 + 35) << "the rows start below the header and the first group's gap";
     EXPECT_EQ(first->frame().size.height, 100);
     EXPECT_EQ(first->frame().size.width, shown.page->table()->bounds().size.width);
-    EXPECT_EQ(second->frame().origin.y, 195);
+    EXPECT_EQ(second->frame().origin.y, 95 + 35 + 100);
     EXPECT_EQ(second->tintColor(), UIColor::darkGrayColor()) << "a cell takes the page's tint";
 }
 

@@ -50,7 +50,7 @@ public:
     // The opening row's name, else the page's title. A page pushed from a row takes it as its title.
     virtual std::string navigationTitle();
 
-    // The page's view is its table.
+    // The page's view is its table, grouped.
     void loadView() override;
     // Builds the cells the first time, otherwise shows every row's current value again.
     void viewWillAppear(bool animated) override;
@@ -71,6 +71,9 @@ public:
     PSSpecifier* specifierForID(std::string_view identifier);
     // The row's cell; nil for a group (which is a header, not a cell) or a row out of range.
     UITableViewCell* cellAtRow(size_t row);
+    // The row a specifier stands in (a cell's specifier, for a touch on the cell); -1 when it is
+    // none of the page's rows.
+    NSInteger indexOfSpecifier(const PSSpecifier* specifier);
     // The header and footer a group row shows; nullopt for any other row.
     std::optional<PSGroupRecord> groupAtRow(size_t row);
     // "height" when the row has a positive one, a number or a string read as a number, else 44.
@@ -102,11 +105,14 @@ protected:
 
 private:
     void buildCells();
+    // Lays the table out as iOS 7 groups its rows: the header at the top, each group after a gap
+    // (a taller one when it has a title), its title above it, its footer below, padding at the end.
     void layoutRows();
     void discardCells();
     Ref<UITableViewCell> makeCell(PSSpecifier* specifier);
     bool pushDetail(PSSpecifier* specifier, Class detail);
     std::vector<Ref<UITableViewCell>> cells_;
+    std::vector<Ref<UILabel>> groupLabels_;  // the groups' titles and footers, made again at each layout
     bool cellsBuilt_ = false;
     UIViewController* rootController_ = nullptr;
     PSListController* parentController_ = nullptr;
