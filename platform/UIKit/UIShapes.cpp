@@ -2,35 +2,41 @@
 
 namespace {
 
-void beginStroke(CGContextRef context, const UIColor* colour, CGFloat width) {
-    CGContextSetRGBStrokeColor(context, colour->red(), colour->green(), colour->blue(), colour->alpha());
-    CGContextSetLineWidth(context, width);
-    CGContextSetLineCap(context, kCGLineCapRound);
+void setStroke(CGContextRef c, const UIColor* colour, CGFloat lineWidth) {
+    CGContextSetRGBStrokeColor(c, colour->red(), colour->green(), colour->blue(), colour->alpha());
+    CGContextSetLineWidth(c, lineWidth);
+    CGContextSetLineCap(c, kCGLineCapRound);
+}
+
+// The stroke stays inside the rect: the ends sit half a line width in from its edges.
+void drawChevron(CGContextRef c, CGRect rect, bool pointingRight, const UIColor* colour, CGFloat lineWidth) {
+    if (!c || !colour) return;
+    const CGFloat inset = lineWidth / 2;
+    const CGFloat tipX = pointingRight ? CGRectGetMaxX(rect) - inset : rect.origin.x + inset;
+    const CGFloat backX = pointingRight ? rect.origin.x + inset : CGRectGetMaxX(rect) - inset;
+    setStroke(c, colour, lineWidth);
+    CGContextMoveToPoint(c, backX, rect.origin.y + inset);
+    CGContextAddLineToPoint(c, tipX, CGRectGetMidY(rect));
+    CGContextAddLineToPoint(c, backX, CGRectGetMaxY(rect) - inset);
+    CGContextDrawPath(c, kCGPathStroke);
 }
 
 }  // namespace
 
-void UIDrawChevron(CGContextRef context, CGRect rect, UIColor* colour, CGFloat width) {
-    if (!context || !colour) return;
-    const CGFloat inset = width / 2;
-    const CGFloat backX = rect.origin.x + inset, tipX = CGRectGetMaxX(rect) - inset;
-    CGContextSaveGState(context);
-    beginStroke(context, colour, width);
-    CGContextMoveToPoint(context, backX, rect.origin.y + inset);
-    CGContextAddLineToPoint(context, tipX, CGRectGetMidY(rect));
-    CGContextAddLineToPoint(context, backX, CGRectGetMaxY(rect) - inset);
-    CGContextDrawPath(context, kCGPathStroke);
-    CGContextRestoreGState(context);
+void UIDrawChevron(CGContextRef c, CGRect rect, const UIColor* colour, CGFloat lineWidth) {
+    drawChevron(c, rect, true, colour, lineWidth);
 }
 
-void UIDrawCheckMark(CGContextRef context, CGRect rect, UIColor* colour) {
-    if (!context || !colour) return;
+void UIDrawBackChevron(CGContextRef c, CGRect rect, const UIColor* colour, CGFloat lineWidth) {
+    drawChevron(c, rect, false, colour, lineWidth);
+}
+
+void UIDrawCheckMark(CGContextRef c, CGRect rect, const UIColor* colour) {
+    if (!c || !colour) return;
+    setStroke(c, colour, 2);
     const CGFloat x = rect.origin.x, y = rect.origin.y, w = rect.size.width, h = rect.size.height;
-    CGContextSaveGState(context);
-    beginStroke(context, colour, 2);
-    CGContextMoveToPoint(context, x + 1, y + h * 0.55);
-    CGContextAddLineToPoint(context, x + w * 0.36, y + h - 1);
-    CGContextAddLineToPoint(context, x + w - 1, y + 1);
-    CGContextDrawPath(context, kCGPathStroke);
-    CGContextRestoreGState(context);
+    CGContextMoveToPoint(c, x + 1, y + h * 0.55);
+    CGContextAddLineToPoint(c, x + w * 0.36, y + h - 1);
+    CGContextAddLineToPoint(c, x + w - 1, y + 1);
+    CGContextDrawPath(c, kCGPathStroke);
 }
