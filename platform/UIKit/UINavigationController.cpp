@@ -4,17 +4,21 @@
 
 OBJC_IMPLEMENTATION(UINavigationController)
 
+UINavigationController::UINavigationController() { bar_->setDelegate(this); }
+
 Ref<UINavigationController> UINavigationController::initWithRootViewController(UIViewController* root) {
     auto nav = make<UINavigationController>();
     if (root && !root->navigationController()) {
         root->setNavigationController(nav);
         nav->stack_.emplace_back(root);
+        nav->updateBarItems();
     }
     return nav;
 }
 
 // The controllers may outlive the stack; their link back must not dangle.
 UINavigationController::~UINavigationController() {
+    if (bar_->delegate() == this) bar_->setDelegate(nullptr);
     for (const auto& controller : stack_)
         if (controller->navigationController() == this) controller->setNavigationController(nullptr);
 }
@@ -35,11 +39,19 @@ UIViewController* UINavigationController::visibleController() {
 }
 
 // The top controller's view sits in the container, so views inside it inherit the container's tint.
+// The bar stays above it.
 void UINavigationController::showTopView() {
     UIView* container = view();
     for (const auto& child : std::vector<Ref<UIView>>(container->subviews()))
         if (child.get() != bar_.get()) child->removeFromSuperview();
     if (UIViewController* top = topViewController()) container->addSubview(top->view());
+    container->addSubview(bar_);
+}
+
+void UINavigationController::updateBarItems() {
+    std::vector<Ref<UINavigationItem>> items;
+    for (const auto& controller : stack_) items.emplace_back(controller->navigationItem());
+    bar_->setItems(std::move(items), false);
 }
 
 void UINavigationController::show() {
@@ -68,6 +80,7 @@ void UINavigationController::pushViewController(UIViewController* controller, bo
     UIViewController* old = shown_ ? topViewController() : nullptr;
     controller->setNavigationController(this);
     stack_.push_back(keep);
+    updateBarItems();
     if (!shown_) return;  // the view loads when the stack is shown
     controller->view();
     if (old) old->viewWillDisappear(animated);
@@ -81,6 +94,7 @@ Ref<UIViewController> UINavigationController::popViewControllerAnimated(bool ani
     if (stack_.size() < 2) return nullptr;
     Ref<UIViewController> gone = stack_.back();
     stack_.pop_back();
+    updateBarItems();
     UIViewController* top = topViewController();
     if (shown_) {
         gone->viewWillDisappear(animated);
