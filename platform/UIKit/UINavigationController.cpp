@@ -1,7 +1,56 @@
 #include "UIKit/UINavigationController.h"
 
-#include "UIKit/UIScreen.h"
+#include <algorithm>
 
+#include "UIKit/UIScreen.h"
+#include "UIKit/UIStatusBar.h"
+
+namespace {
+
+// The navigation controller's view: the bar under the status bar, the top page's view below the bar.
+class UILayoutContainerView : public UIView {
+    OBJC_INTERFACE(UILayoutContainerView, UIView)
+
+public:
+    UILayoutContainerView() = default;
+    explicit UILayoutContainerView(CGRect frame) : UIView(frame) {}
+
+    void layoutSubviews() override {
+        UINavigationBar* bar = this->bar();
+        const CGRect all = bounds();
+        const CGFloat top = contentTop();
+        for (const auto& view : subviews())
+            if (view.get() == bar)
+                view->setFrame(CGRectMake(0, UIStatusBar::kHeight, all.size.width, top - UIStatusBar::kHeight));
+            else
+                view->setFrame(CGRectMake(0, top, all.size.width, std::max<CGFloat>(0, all.size.height - top)));
+    }
+
+    // As tall as the bar's bottom plus what the top page's view asks for.
+    CGSize sizeThatFits(CGSize size) const override {
+        UIView* content = this->content();
+        if (!content) return UIView::sizeThatFits(size);
+        const CGFloat top = contentTop();
+        const CGSize wanted = content->sizeThatFits(CGSizeMake(size.width, std::max<CGFloat>(0, size.height - top)));
+        return CGSizeMake(size.width, top + wanted.height);
+    }
+
+private:
+    UINavigationController* controller() const { return objc_cast<UINavigationController>(viewController()); }
+    UINavigationBar* bar() const { return controller() ? controller()->navigationBar() : nullptr; }
+    UIView* content() const {
+        UIViewController* top = controller() ? controller()->topViewController() : nullptr;
+        return top && top->isViewLoaded() && top->view()->superview() == this ? top->view() : nullptr;
+    }
+    CGFloat contentTop() const {
+        UINavigationBar* bar = this->bar();
+        return UIStatusBar::kHeight + (bar ? bar->frame().size.height : 0);
+    }
+};
+
+}  // namespace
+
+OBJC_IMPLEMENTATION(UILayoutContainerView)
 OBJC_IMPLEMENTATION(UINavigationController)
 
 UINavigationController::UINavigationController() { bar_->setDelegate(this); }
@@ -24,7 +73,7 @@ UINavigationController::~UINavigationController() {
 }
 
 void UINavigationController::loadView() {
-    auto container = make<UIView>(UIScreen::mainScreen()->bounds());
+    auto container = make<UILayoutContainerView>(UIScreen::mainScreen()->bounds());
     container->addSubview(bar_);
     setView(container);
 }

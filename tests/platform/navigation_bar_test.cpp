@@ -18,6 +18,15 @@ void PrintTo(const CGRect& r, std::ostream* out) {
 
 namespace {
 
+// A page whose view asks for more height than the screen has.
+class TallView : public UIView {
+    OBJC_INTERFACE(TallView, UIView)
+
+public:
+    TallView() = default;
+    CGSize sizeThatFits(CGSize size) const override { return CGSizeMake(size.width, 900); }
+};
+
 Ref<UIViewController> page(const std::string& title) {
     auto controller = make<UIViewController>();
     controller->setTitle(title);
@@ -71,6 +80,8 @@ CGFloat backTextWidth(const std::string& title) {
 const std::string kLongTitle = "A page title far too long for any back button";
 
 }  // namespace
+
+OBJC_IMPLEMENTATION(TallView)
 
 TEST(NavigationBar, RightItemsStandFromTheMarginLeftwardsAndAFixedSpaceShiftsThem) {
     auto root = page("Corvane");
@@ -166,4 +177,19 @@ TEST(NavigationBar, TheBackChevronPointsLeftInTheBarTintOverTheBarBackground) {
 
     screen.bar()->setTintColor(UIColor::redColor());
     EXPECT_EQ(screen.at(14, 37.5), red) << "the upper stroke";
+}
+
+TEST(NavigationBar, AWindowHoldingTheStackIsAsTallAsTheBarAndThePage) {
+    auto tall = page("Long");
+    tall->setView(make<TallView>());
+    Screen screen(tall);
+    EXPECT_EQ(screen.window->frame().size.height, 964);
+    EXPECT_EQ(tall->view()->frame(), CGRectMake(0, 64, 320, 900));
+    EXPECT_EQ(screen.bar()->frame(), CGRectMake(0, 20, 320, 44));
+    EXPECT_EQ(screen.navigation->view()->subviews().back().get(), screen.bar()) << "the bar stays above the page";
+
+    auto plain = page("Plain");
+    Screen fitting(plain);
+    EXPECT_EQ(fitting.window->frame().size.height, 568) << "a page of the screen's size";
+    EXPECT_EQ(plain->view()->frame(), CGRectMake(0, 64, 320, 504));
 }
