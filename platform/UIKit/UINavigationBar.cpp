@@ -54,12 +54,7 @@ void UINavigationBarBackButton::drawRect(CGRect rect) {
     CGContextRef c = UIGraphicsGetCurrentContext();
     UIColor* tint = tintColor();
     const CGRect chevron = CGRectMake(8, CGRectGetMidY(rect) - 10.5, 12, 21);
-    CGContextSaveGState(c);
-    // The shape points right; mirrored about its own middle it points back.
-    CGContextTranslateCTM(c, 2 * chevron.origin.x + chevron.size.width, 0);
-    CGContextScaleCTM(c, -1, 1);
-    UIDrawChevron(c, chevron, tint, 3);
-    CGContextRestoreGState(c);
+    UIDrawBackChevron(c, chevron, tint, 3);
     const CGRect text = CGRectMake(kBackTextX, 0, std::max<CGFloat>(0, rect.size.width - kBackTextX - kEdge), rect.size.height);
     UIDrawText(c, title_, text, buttonFont(), tint, NSTextAlignmentLeft);
 }

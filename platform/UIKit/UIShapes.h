@@ -1,9 +1,12 @@
 #pragma once
-// Glyphs UIKit draws for its own controls, outside any public API: they are stroked paths, not images.
+// Strokes UIKit draws in several places but does not publish: the chevrons of disclosure and back
+// buttons, and the check mark of a chosen row. Round caps, in the colour given; nil draws nothing.
 
 #include "CoreGraphics/CGContext.h"
 #include "UIKit/UIColor.h"
 
-// A chevron pointing right, filling `rect`: two strokes of `width` with round caps meeting at the
-// middle of the right edge. The caps stay inside the rect. A nil colour draws nothing.
-void UIDrawChevron(CGContextRef context, CGRect rect, UIColor* colour, CGFloat width);
+// Pointing right, as a row's disclosure indicator.
+void UIDrawChevron(CGContextRef context, CGRect rect, const UIColor* colour, CGFloat lineWidth);
+// Pointing left, as a back button's.
+void UIDrawBackChevron(CGContextRef context, CGRect rect, const UIColor* colour, CGFloat lineWidth);
+void UIDrawCheckMark(CGContextRef context, CGRect rect, const UIColor* colour);
