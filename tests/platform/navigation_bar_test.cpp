@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <ostream>
 
-#include "UIKit/UIKit.h"
 #include "UIKit/UIStringDrawing.h"
+#include "ViewPicture.h"
 
-using Pixel = std::array<uint8_t, 4>;
+using viewpicture::Pixel;
 
 // Failed frame comparisons print the frames.
 void PrintTo(const CGRect& r, std::ostream* out) {
@@ -62,11 +61,7 @@ struct Screen {
     UINavigationBar* bar() const { return navigation->navigationBar(); }
     // The pixel at a point, drawn at scale 2.
     Pixel at(CGFloat x, CGFloat y) const {
-        UIGraphicsBeginImageContextWithOptions(window->bounds().size, true, 2);
-        window->drawViewHierarchyInRect(window->bounds());
-        Ref<CGImage> image = UIGraphicsGetImageFromCurrentImageContext()->CGImage();
-        UIGraphicsEndImageContext();
-        return image->pixel(static_cast<int>(x * 2), static_cast<int>(y * 2));
+        return viewpicture::draw(window, 2)->pixel(static_cast<int>(x * 2), static_cast<int>(y * 2));
     }
 
     Ref<UIWindow> window = make<UIWindow>();
