@@ -65,7 +65,26 @@ UIColor* UIView::defaultTintColor() {
     return blue;
 }
 
+// The grey iOS 7 gives every tint under a presentation.
+UIColor* UIView::dimmedTintColor() {
+    static UIColor* grey = UIColor::colorWithRed(0.557, 0.557, 0.576, 1).leak();
+    return grey;
+}
+
+UIViewTintAdjustmentMode UIView::tintAdjustmentMode() const {
+    for (const UIView* v = this; v; v = v->superview_)
+        if (v->tintAdjustmentMode_ != UIViewTintAdjustmentModeAutomatic) return v->tintAdjustmentMode_;
+    return UIViewTintAdjustmentModeNormal;
+}
+
+void UIView::setTintAdjustmentMode(UIViewTintAdjustmentMode mode) {
+    if (mode == tintAdjustmentMode_) return;
+    tintAdjustmentMode_ = mode;
+    setSubtreeNeedsLayout();
+}
+
 UIColor* UIView::tintColor() const {
+    if (tintAdjustmentMode() == UIViewTintAdjustmentModeDimmed) return dimmedTintColor();
     for (const UIView* v = this; v; v = v->superview_)
         if (v->tintColor_) return v->tintColor_;
     return defaultTintColor();

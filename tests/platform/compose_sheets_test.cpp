@@ -8,6 +8,7 @@
 #include "MessageUI/MFMailComposeViewController.h"
 #include "ScratchDevice.h"
 #include "Social/SLComposeViewController.h"
+#include "UIKit/UIKit.h"
 #include "objc/message.h"
 
 namespace {
@@ -105,4 +106,58 @@ TEST(ShareSheet, CarriesTheServiceAndTheInitialText) {
     EXPECT_TRUE(sheet->setInitialText("Someone needs to change their Corvane!"));
     EXPECT_EQ(sheet->initialText(), "Someone needs to change their Corvane!");
     EXPECT_TRUE(sheet->isKindOfClass(UIViewController::class_()));
+}
+
+// A page in a navigation stack at the root of a window, with a switch that shows the page's tint.
+struct ScreenWithPage {
+    Ref<UIViewController> page = make<UIViewController>();
+    Ref<UINavigationController> stack = UINavigationController::initWithRootViewController(page);
+    Ref<UIWindow> window = make<UIWindow>();
+    Ref<UISwitch> toggle = make<UISwitch>();
+    ScreenWithPage() {
+        window->setRootViewController(stack);
+        stack->show();
+        page->view()->addSubview(toggle);
+        window->layoutIfNeeded();
+    }
+};
+
+TEST(Presentation, ASheetCoversThePresentersWindowUnderTheStatusBarUntilDismissed) {
+    ScreenWithPage screen;
+    auto sheet = SLComposeViewController::composeViewControllerForServiceType(SLServiceTypeTwitter);
+    screen.page->presentViewController(sheet, true, nullptr);
+    UIView* covering = sheet->view();
+    EXPECT_EQ(covering->superview(), screen.window.get());
+    EXPECT_TRUE(covering->frame() == screen.window->bounds());
+    EXPECT_EQ(screen.window->subviews().back().get(), screen.window->statusBar());
+    EXPECT_EQ(screen.window->hitTest(CGPointMake(160, 400), nullptr)->isDescendantOfView(covering), true)
+        << "touches land on the sheet, not the page under it";
+
+    sheet->dismissViewControllerAnimated(true, nullptr);
+    EXPECT_EQ(covering->superview(), nullptr);
+    EXPECT_EQ(screen.window->subviews().size(), 2u) << "the page and the status bar";
+}
+
+TEST(Presentation, TintsUnderASheetAreDimmedWhileItShowsAndTheSheetsOwnAreNot) {
+    ScreenWithPage screen;
+    UIColor* blue = UIView::defaultTintColor();
+    auto sheet = SLComposeViewController::composeViewControllerForServiceType(SLServiceTypeTwitter);
+    screen.page->presentViewController(sheet, true, nullptr);
+    EXPECT_EQ(screen.toggle->tintColor(), UIView::dimmedTintColor());
+    EXPECT_EQ(sheet->view()->tintColor(), blue);
+
+    sheet->dismissViewControllerAnimated(true, nullptr);
+    EXPECT_EQ(screen.toggle->tintColor(), blue);
+    EXPECT_EQ(screen.stack->view()->tintAdjustmentMode(), UIViewTintAdjustmentModeNormal);
+}
+
+TEST(Presentation, APresenterOffScreenLeavesTheSheetOutOfAnyWindow) {
+    auto page = make<UIViewController>();
+    auto toggle = make<UISwitch>();
+    page->view()->addSubview(toggle);
+    auto sheet = SLComposeViewController::composeViewControllerForServiceType(SLServiceTypeTwitter);
+    page->presentViewController(sheet, false, nullptr);
+    EXPECT_EQ(sheet->presentingViewController(), page.get());
+    EXPECT_EQ(sheet->view()->superview(), nullptr);
+    EXPECT_EQ(toggle->tintColor(), UIView::defaultTintColor());
 }
