@@ -2,9 +2,7 @@
 // a tap in the Settings app to the relaunched Phone app's report showing the change.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "DeviceBuild.h"
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -23,37 +23,6 @@ namespace {
 
 const std::string kBin = CORVANE_BIN_DIR;
 constexpr const char* kReport = "/var/mobile/Library/MobilePhone/report.json";
-
-// A scratch device with the product and the device's killall installed.
-struct Device {
-    Device() {
-        std::string pattern = (fs::temp_directory_path() / "corvane-e2e-bench-XXXXXX").string();
-        root = ::mkdtemp(pattern.data());
-        fs::copy(CORVANE_DEVICE_FILES, root, fs::copy_options::recursive);
-        fs::create_directories(root + "/usr/bin");
-        fs::copy_file(kBin + "/killall", root + "/usr/bin/killall");
-    }
-    ~Device() { fs::remove_all(root); }
-    std::string root;
-};
-
-// Runs a program with its output discarded and waits for it.
-int run(const std::vector<std::string>& argv) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, 1);
-        ::dup2(null, 2);
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        ::execv(args[0], args.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path);
@@ -65,15 +34,15 @@ std::string readFile(const std::string& path) {
 }  // namespace
 
 static void BM_PhoneColdStartWithInjection(benchmark::State& state) {
-    Device device;
+    ScratchDevice device(DeviceBuild::current());
     const std::vector<std::string> argv{kBin + "/MobilePhone", "--root", device.root, "--report"};
     for (auto _ : state)
-        if (run(argv) != 0) state.SkipWithError("MobilePhone failed");
+        if (runQuietly(argv) != 0) state.SkipWithError("MobilePhone failed");
 }
 BENCHMARK(BM_PhoneColdStartWithInjection)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void BM_TapToRelaunchedReport(benchmark::State& state) {
-    Device device;
+    ScratchDevice device(DeviceBuild::current());
     const pid_t launcher = ::fork();
     if (launcher == 0) {
         const int null = ::open("/dev/null", O_WRONLY);
@@ -99,7 +68,7 @@ static void BM_TapToRelaunchedReport(benchmark::State& state) {
         fs::remove(report);
         hidden = !hidden;
         const auto start = Clock::now();
-        run({kBin + "/Preferences", "--root", device.root, "-c", "open Corvane; tap Settings; tap Hide Voicemail Tab"});
+        runQuietly({kBin + "/Preferences", "--root", device.root, "-c", "open Corvane; tap Settings; tap Hide Voicemail Tab"});
         const std::string expected = std::string("\"selector\":\"showsPhoneVoicemail\",\"sent\":[],\"received\":") +
                                      (hidden ? "null,\"returned\":false" : "[],\"returned\":true");
         if (!awaitReport(expected)) {

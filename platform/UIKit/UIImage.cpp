@@ -1,6 +1,7 @@
 #include "UIKit/UIImage.h"
 
 #include "Foundation/NSBundle.h"
+#include "UIKit/UIGraphics.h"
 #include "UIKit/UIScreen.h"
 
 OBJC_IMPLEMENTATION(UIImage)
@@ -39,4 +40,15 @@ Ref<UIImage> UIImage::imageNamed(const std::string& name, const NSBundle* bundle
 CGSize UIImage::size() const {
     if (!bitmap_) return {};
     return CGSizeMake(bitmap_->width() / scale_, bitmap_->height() / scale_);
+}
+
+void UIImage::drawInRect(CGRect rect) const {
+    CGContextRef c = UIGraphicsGetCurrentContext();
+    if (!c || !bitmap_) return;
+    CGContextSaveGState(c);
+    // CoreGraphics draws images bottom up; the current context is top down, as UIKit's are.
+    CGContextTranslateCTM(c, 0, rect.origin.y * 2 + rect.size.height);
+    CGContextScaleCTM(c, 1, -1);
+    CGContextDrawImage(c, rect, bitmap_);
+    CGContextRestoreGState(c);
 }

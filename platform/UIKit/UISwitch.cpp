@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "UIKit/UIGraphics.h"
 #include "UIKit/UIViewController.h"
 
 OBJC_IMPLEMENTATION(UISwitch)
@@ -58,4 +59,28 @@ UIColor* UISwitch::effectiveOnTintColor() const {
 
 UIColor* UISwitch::effectiveTintColor() const {
     return ownTintColor() ? ownTintColor() : appearanceColour(&UISwitchAppearance::tintColor);
+}
+
+void UISwitch::drawRect(CGRect track) {
+    CGContextRef c = UIGraphicsGetCurrentContext();
+    if (!c) return;
+    static UIColor* stockOn = UIColor::colorWithRed(76 / 255.0, 217 / 255.0, 100 / 255.0, 1).leak();
+    static UIColor* stockOutline = UIColor::colorWithRed(0.9, 0.9, 0.9, 1).leak();
+    UIColor* on = effectiveOnTintColor() ? effectiveOnTintColor() : stockOn;
+    UIColor* outline = effectiveTintColor() ? effectiveTintColor() : stockOutline;
+    UIColor* fill = on_ ? on : UIColor::whiteColor();
+    CGContextSetRGBFillColor(c, fill->red(), fill->green(), fill->blue(), fill->alpha());
+    CGContextSetRGBStrokeColor(c, outline->red(), outline->green(), outline->blue(), outline->alpha());
+    CGContextSetLineWidth(c, 1.5);
+    // Inset by half the outline, so the whole stroke stays inside the switch.
+    const CGRect shape = CGRectInset(track, 0.75, 0.75);
+    CGContextAddRoundedRect(c, shape, shape.size.height / 2);
+    CGContextDrawPath(c, on_ ? kCGPathFill : kCGPathFillStroke);
+    const CGFloat knob = track.size.height - 3;
+    const CGFloat knobX = on_ ? CGRectGetMaxX(track) - 1.5 - knob : track.origin.x + 1.5;
+    CGContextSetRGBStrokeColor(c, 0.8, 0.8, 0.8, 1);
+    CGContextSetRGBFillColor(c, 1, 1, 1, 1);
+    CGContextSetLineWidth(c, 0.5);
+    CGContextAddEllipseInRect(c, CGRectMake(knobX, track.origin.y + 1.5, knob, knob));
+    CGContextDrawPath(c, kCGPathFillStroke);
 }

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include "ViewPicture.h"
 
-#include "UIKit/UIKit.h"
-
-using Pixel = std::array<uint8_t, 4>;
+using viewpicture::draw;
+using viewpicture::Pixel;
 
 namespace {
 
@@ -28,15 +27,6 @@ Ref<UIView> box(CGRect frame, UIColor* colour, UIView* parent) {
     view->setBackgroundColor(colour);
     parent->addSubview(view);
     return view;
-}
-
-// Draws `root` into a context of its size at scale 1; the pixels of the result.
-Ref<CGImage> draw(UIView* root) {
-    UIGraphicsBeginImageContextWithOptions(root->bounds().size, false, 1);
-    EXPECT_TRUE(root->drawViewHierarchyInRect(root->bounds()));
-    Ref<CGImage> image = UIGraphicsGetImageFromCurrentImageContext()->CGImage();
-    UIGraphicsEndImageContext();
-    return image;
 }
 
 }  // namespace

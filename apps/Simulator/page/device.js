@@ -3,6 +3,7 @@
 'use strict';
 
 const SCREEN_WIDTH = 320;  // points; the pictures are drawn at twice that in pixels
+const BARS_HEIGHT = 64;  // the status bar and the navigation bar, which stay put while the page scrolls
 const MOST_EVENTS = 300;
 // A stream that fails is opened again after a pause that doubles each time, up to the longest.
 const RETRY_FIRST_MS = 250;
@@ -16,6 +17,7 @@ const phoneScreen = document.getElementById('phone-screen');
 const settingsScreen = document.getElementById('settings-screen');
 const settingsPage = document.getElementById('settings-page');
 const targets = document.getElementById('targets');
+const bars = document.getElementById('bars');
 const eventList = document.getElementById('events');
 const tapFigure = document.getElementById('tap-ms');
 const statusLine = document.getElementById('status');
@@ -65,6 +67,7 @@ async function showSettings(version, height) {
   const pageChanged = height !== settingsHeight;
   settingsHeight = height;
   await swapPicture('settings', `/settings.png?v=${version}`);
+  bars.style.backgroundImage = `url("/settings.png?v=${version}")`;
   if (pageChanged) settingsScreen.scrollTop = 0;
   settingsPage.dataset.version = String(version);
 }
@@ -78,7 +81,7 @@ function showTargets(list) {
   const key = ordered.map(target => target.label).join('\n');
   const newScreen = key !== screenKey;
   screenKey = key;
-  targets.replaceChildren();
+  for (const button of [...targets.querySelectorAll('button')]) button.remove();
   for (const target of ordered) {
     const button = document.createElement('button');
     button.type = 'button';
@@ -88,7 +91,8 @@ function showTargets(list) {
     Object.assign(button.style, {
       left: `${target.x}px`, top: `${target.y}px`, width: `${target.width}px`, height: `${target.height}px`,
     });
-    targets.append(button);
+    // The bars' places scroll with the bars, which is to say not at all.
+    (target.y + target.height <= BARS_HEIGHT ? bars : targets).append(button);
   }
   // Replacing the buttons would leave focus at the top of the document: a new screen gives it to
   // its first row (the bar's buttons come before it, but Escape stands for the back button), or a
@@ -194,11 +198,18 @@ function logEvent(text) {
     dialerWords = `The Phone app's dialer, ${event.voicemailTab ? 'with' : 'without'} the Voicemail tab`;
 }
 
-async function touch(clientX, clientY) {
-  const picture = document.getElementById('settings');
-  const box = picture.getBoundingClientRect();
+// A point of the whole-page picture: within the bars at the top of the screen it is a point of the
+// bars, whatever the scroll.
+function pagePoint(clientX, clientY) {
+  const barBox = bars.getBoundingClientRect();
+  const inBars = clientY >= barBox.top && clientY < barBox.bottom;
+  const box = inBars ? barBox : document.getElementById('settings').getBoundingClientRect();
   const scale = SCREEN_WIDTH / box.width;
-  const point = {x: (clientX - box.left) * scale, y: (clientY - box.top) * scale};
+  return {x: (clientX - box.left) * scale, y: (clientY - box.top) * scale};
+}
+
+async function touch(clientX, clientY) {
+  const point = pagePoint(clientX, clientY);
   tapStarted = performance.now();
   focusOnNextScreen = true;
   const versionBefore = dialerVersion;

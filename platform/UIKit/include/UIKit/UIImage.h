@@ -28,6 +28,8 @@ public:
     CGFloat scale() const { return scale_; }
     // The bitmap, as UIImage's CGImage property hands it out.
     CGImageRef CGImage() const { return bitmap_; }
+    // Draws the image scaled into `rect` of the current context, upright.
+    void drawInRect(CGRect rect) const;
 
 private:
     Ref<::CGImage> bitmap_;

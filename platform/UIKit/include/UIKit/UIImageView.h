@@ -16,6 +16,9 @@ public:
     // Keeps the frame: the picture is scaled into it when drawn.
     void setImage(UIImage* image) { image_ = image; }
 
+    void drawRect(CGRect rect) override;
+    CGSize sizeThatFits(CGSize) const override { return image_ ? image_->size() : CGSize{}; }
+
 private:
     Ref<UIImage> image_;
 };

@@ -27,10 +27,21 @@ public:
     bool hasCustomTextColor() const { return textColor_ != nullptr; }
     NSTextAlignment textAlignment() const { return alignment_; }
     void setTextAlignment(NSTextAlignment alignment) { alignment_ = alignment; }
+    // 1: one line, centred vertically, ending in an ellipsis when too wide. 0 (or more than one):
+    // wrapped at word boundaries from the top, as many lines as the text needs.
+    NSInteger numberOfLines() const { return numberOfLines_; }
+    void setNumberOfLines(NSInteger lines) { numberOfLines_ = lines; }
+
+    void drawRect(CGRect rect) override;
+    // One line: the text's width and a line's height. Wrapped: the width asked and the height the
+    // text takes in it.
+    CGSize sizeThatFits(CGSize size) const override;
+    void sizeToFit() { setFrame({frame().origin, sizeThatFits(frame().size)}); }
 
 private:
     std::string text_;
     mutable Ref<UIFont> font_;
     Ref<UIColor> textColor_;
     NSTextAlignment alignment_ = NSTextAlignmentLeft;
+    NSInteger numberOfLines_ = 1;
 };

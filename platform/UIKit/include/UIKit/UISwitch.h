@@ -29,6 +29,10 @@ public:
     // class, or a subclass of it); nil for a nil class. One per class, for the life of the process.
     static UISwitchAppearance* appearanceWhenContainedIn(Class container);
 
+    // On: a track filled with the on tint. Off: white inside an outline in the tint. The knob sits
+    // at the end the value points to.
+    void drawRect(CGRect rect) override;
+
 private:
     using AppearanceColour = UIColor* (UISwitchAppearance::*)() const;
     UIColor* appearanceColour(AppearanceColour colour) const;
