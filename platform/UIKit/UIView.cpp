@@ -4,6 +4,7 @@
 
 #include "UIKit/UIEvent.h"
 #include "UIKit/UIGraphics.h"
+#include "UIKit/UIViewController.h"
 #include "UIKit/UIWindow.h"
 
 OBJC_IMPLEMENTATION(UIView,
@@ -104,7 +105,9 @@ void UIView::setSubtreeNeedsLayout() {
 void UIView::layoutIfNeeded() {
     if (needsLayout_) {
         needsLayout_ = false;
+        if (viewController_) viewController_->viewWillLayoutSubviews();
         layoutSubviews();
+        if (viewController_) viewController_->viewDidLayoutSubviews();
     }
     // A copy: layout may add or remove subviews.
     const std::vector<Ref<UIView>> children = subviews_;
