@@ -52,13 +52,13 @@ void UIWindow::dimCoveredContent() {
 }
 
 void UIWindow::layoutToFitContent() {
+    // Measured at the screen's size, so a page that asks only for the size it is given (a plain
+    // view) does not keep the height of a longer page before it.
     const CGRect screen = UIScreen::mainScreen()->bounds();
+    setFrame(screen);
+    layoutIfNeeded();
     CGFloat height = screen.size.height;
-    if (rootViewController_) {
-        UIView* root = rootViewController_->view();
-        root->layoutIfNeeded();
-        height = std::max(height, root->sizeThatFits(screen.size).height);
-    }
+    if (rootViewController_) height = std::max(height, rootViewController_->view()->sizeThatFits(screen.size).height);
     setFrame(CGRectMake(0, 0, screen.size.width, height));
     layoutIfNeeded();
 }

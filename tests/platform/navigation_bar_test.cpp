@@ -184,7 +184,7 @@ TEST(NavigationBar, AWindowHoldingTheStackIsAsTallAsTheBarAndThePage) {
     EXPECT_EQ(screen.navigation->view()->subviews().back().get(), screen.bar()) << "the bar stays above the page";
 
     auto plain = page("Plain");
-    Screen fitting(plain);
-    EXPECT_EQ(fitting.window->frame().size.height, 568) << "a page of the screen's size";
+    screen.push(plain);
+    EXPECT_EQ(screen.window->frame().size.height, 568) << "a page of the screen's size, after a longer one";
     EXPECT_EQ(plain->view()->frame(), CGRectMake(0, 64, 320, 504));
 }
