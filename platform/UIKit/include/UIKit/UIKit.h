@@ -2,6 +2,7 @@
 
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIBarButtonItem.h"
+#include "UIKit/UIBezierPath.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UIColor.h"
 #include "UIKit/UIControl.h"
