@@ -20,6 +20,7 @@
 #include "UIKit/UIStatusBar.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UISwitchAppearance.h"
+#include "UIKit/UITabBar.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UITableViewCell.h"
 #include "UIKit/UIView.h"
