@@ -131,6 +131,23 @@ def tab_bar_pixels(browser):
     """)
 
 
+def keeps_the_bars_in_place(browser):
+    """Scrolled to its foot, the Settings page still shows its bars at the top, with their buttons on them."""
+    scrolled, back_top, back_on_top, bars = browser.execute_script("""
+        const screen = document.getElementById('settings-screen');
+        screen.scrollIntoView({block: 'start'});
+        screen.scrollTop = screen.scrollHeight;
+        const back = document.querySelector('#targets button[data-kind="back"]');
+        const box = back.getBoundingClientRect();
+        const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
+        return [screen.scrollTop, box.top - screen.getBoundingClientRect().top, hit === back,
+                getComputedStyle(document.getElementById('bars')).backgroundImage];
+    """)
+    if scrolled <= 0 or back_top != 20 or not back_on_top or "settings.png" not in bars:
+        fail(f"the bars scroll away with the page (scrolled {scrolled}, back button at {back_top}, "
+             f"on top: {back_on_top}, bars show {bars})")
+
+
 def flip_and_measure(browser, label):
     """Clicks a switch that restarts the Phone app; the browser's figure for the new dialer, in ms."""
     browser.execute_script("const f = document.getElementById('tap-ms'); delete f.dataset.ms;")
@@ -380,6 +397,7 @@ def main():
         wait_for_new_screen(browser, click(browser, "Corvane", ("row",)))
         wait_for_new_screen(browser, click(browser, "Settings", ("row",)))
         first = flip_and_measure(browser, "Hide Voicemail Tab")
+        keeps_the_bars_in_place(browser)
         wait_for(browser, "the dialer without its Voicemail tab",
                  lambda: "without the Voicemail tab" in browser.find_element(By.ID, "dialer").get_attribute("alt"))
         if tab_bar_pixels(browser) == dialer_before:
