@@ -1,13 +1,16 @@
 #pragma once
-// The dialer screen as the Phone app builds it: the objects whose hookable methods it calls, and
-// what each of the ten messages sent, what the original implementation received, and what came back.
+// The dialer screen as the Phone app builds it: the objects whose hookable methods it calls, the
+// views they colour, and what each of the ten messages sent, what the original implementation
+// received, and what came back.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "CallButton.h"
+#include "KeypadViews.h"
 #include "PhoneClasses.h"
-#include "UIKit/UIView.h"
+#include "UIKit/UITabBar.h"
 
 namespace phone {
 
@@ -31,28 +34,31 @@ struct StockArguments {
     static Ref<UIColor> tabTint() { return UIView::defaultTintColor(); }
     static Ref<UIColor> tabGrey() { return UIColor::colorWithRed(0.572549, 0.572549, 0.572549, 1); }
     static constexpr const char* kSelectedTab = "Keypad";
+    // What the display shows: a number being typed.
+    static constexpr const char* kTypedNumber = "555 0123";
 };
 
 class Dialer {
 public:
     Dialer();
 
-    // Sends the ten messages through the runtime, in the order of the tweak's hook table, and keeps
-    // what the dialer ends up showing.
+    // Sends the ten messages through the runtime, in the order of the tweak's hook table, and
+    // colours the views with what they give.
     std::vector<MessageRecord> build();
 
     Ref<MobilePhoneApplication> application;
-    Ref<TPPathView> keypadShape;
     Ref<UIStatusBarStyleAttributes> statusBarStyle;
     Ref<UIStatusBarNewUIStyleAttributes> statusBarColours;
+
+    // The screen below the status bar: the number display, the keypad (with the call button) and
+    // the tab bar, at their places on the 320 x 568 point screen.
+    Ref<UIView> view;
     Ref<PHHandsetDialerLCDView> lcdView;
     Ref<PHHandsetDialerView> dialerView;
-    Ref<TPSuperBottomBarButton> callButton;
-    std::vector<Ref<UITabBarButton>> tabs;
+    Ref<UITabBar> tabBar;
+    std::vector<Ref<PhoneTabBarButton>> tabs;
 
     // What the last build produced.
-    Ref<UIColor> lcdColor;
-    Ref<UIColor> dialerColor;
     bool statusBarHidden = false;
     bool showsVoicemail = true;
 };

@@ -1,6 +1,6 @@
 #include "PhoneClasses.h"
 
-#include "UIKit/UIControl.h"
+#include <utility>
 
 namespace phone {
 namespace {
@@ -35,10 +35,12 @@ void MobilePhoneApplication::_setBackgroundStyle(NSInteger style) {
     UIApplication::_setBackgroundStyle(style);
 }
 
-OBJC_IMPLEMENTATION(TPPathView, objc::method("setFillColor:", [](id self, SEL, id colour) {
-    recordReceived({phone::object(colour)});
-    static_cast<TPPathView*>(self)->fillColor = objc_cast<UIColor>(colour);
-}))
+OBJC_IMPLEMENTATION(PhoneTabBarButton)
+
+void PhoneTabBarButton::_setContentTintColor(UIColor* colour, UIControlState state) {
+    recordReceived({phone::object(colour), static_cast<long long>(state)});
+    UITabBarButton::_setContentTintColor(colour, state);
+}
 
 OBJC_IMPLEMENTATION(UIStatusBarForegroundStyleAttributes)
 OBJC_IMPLEMENTATION(UIStatusBarStyleRequest)
@@ -57,31 +59,3 @@ OBJC_IMPLEMENTATION(UIStatusBarNewUIStyleAttributes,
         attributes->foregroundColor = objc_cast<UIColor>(fg);
         return self;
     }))
-
-OBJC_IMPLEMENTATION(PHHandsetDialerLCDView, objc::method("lcdColor", [](id self, SEL) -> id {
-    recordReceived({});
-    return static_cast<PHHandsetDialerLCDView*>(self)->stockColor.get();
-}))
-
-OBJC_IMPLEMENTATION(PHHandsetDialerView, objc::method("dialerColor", [](id self, SEL) -> id {
-    recordReceived({});
-    return static_cast<PHHandsetDialerView*>(self)->stockColor.get();
-}))
-
-OBJC_IMPLEMENTATION(TPSuperBottomBarButton, objc::method("setBackgroundColor:", [](id self, SEL, id colour) {
-    recordReceived({phone::object(colour)});
-    static_cast<TPSuperBottomBarButton*>(self)->backgroundColor = objc_cast<UIColor>(colour);
-}))
-
-OBJC_IMPLEMENTATION(UITabBarButton,
-    objc::method("_setContentTintColor:forState:", [](id self, SEL, id colour, NSUInteger state) {
-        recordReceived({phone::object(colour), static_cast<long long>(state)});
-        static_cast<UITabBarButton*>(self)->contentTintColors[state] = objc_cast<UIColor>(colour);
-    }))
-
-UIColor* UITabBarButton::currentContentTintColor() const {
-    if (selected)
-        if (auto found = contentTintColors.find(UIControlStateSelected); found != contentTintColors.end()) return found->second;
-    auto normal = contentTintColors.find(UIControlStateNormal);
-    return normal == contentTintColors.end() ? nullptr : normal->second.get();
-}

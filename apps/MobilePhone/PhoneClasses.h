@@ -1,11 +1,12 @@
 #pragma once
-// The Phone app's private classes (and the private UIKit status-bar and tab-bar classes it uses), with
-// stock behaviour. Each method a tweak may replace is registered by name, and its original
-// implementation records the arguments it received, so a report can show what a hook changed.
+// The Phone app's private classes that are not views (and the private UIKit status-bar classes it
+// uses), with stock behaviour; the views are in KeypadViews.h and CallButton.h. Each method a tweak
+// may replace is registered by name, and its original implementation records the arguments it
+// received, so a report can show what a hook changed.
 //
 // Stock behaviour:
 //   MobilePhoneApplication  showsPhoneVoicemail                  -> YES
-//   TPPathView              setFillColor:                        keeps the colour as the keypad shape's fill
+//   TPPathView              setFillColor:                        keeps the colour as the key disc's fill
 //   UIStatusBarStyleAttributes foregroundStyle                   -> a UIStatusBarForegroundStyleAttributes
 //   UIStatusBarNewUIStyleAttributes initWithRequest:backgroundColor:foregroundColor:
 //                                                                keeps both colours, -> self
@@ -14,25 +15,10 @@
 //   TPSuperBottomBarButton  setBackgroundColor:                  keeps the colour as the call button's
 //   UITabBarButton          _setContentTintColor:forState:       keeps the colour as the tab's tint
 
-#include <map>
-#include <optional>
-#include <string>
-#include <variant>
-#include <vector>
-
+#include "Received.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIColor.h"
-
-namespace phone {
-
-// One argument or result as a report shows it: nil, a boolean, an integer or an object.
-using Value = std::variant<std::monostate, bool, long long, Ref<NSObject>>;
-
-// What the original implementation of the message being sent received; empty when it was not called.
-void recordReceived(std::vector<Value> arguments);
-std::optional<std::vector<Value>> takeReceived();
-
-}  // namespace phone
+#include "UIKit/UITabBar.h"
 
 class MobilePhoneApplication : public UIApplication {
     OBJC_INTERFACE(MobilePhoneApplication, UIApplication)
@@ -44,12 +30,14 @@ public:
     void _setBackgroundStyle(NSInteger style) override;
 };
 
-class TPPathView : public NSObject {
-    OBJC_INTERFACE(TPPathView, NSObject)
+// The dialer's tab buttons: UIKit's registered method reaches this, so what arrives is on record.
+class PhoneTabBarButton : public UITabBarButton {
+    OBJC_INTERFACE(PhoneTabBarButton, UITabBarButton)
 
 public:
-    TPPathView() = default;
-    Ref<UIColor> fillColor;
+    PhoneTabBarButton() = default;
+    PhoneTabBarButton(std::string title, UIView* glyph) : UITabBarButton(std::move(title), glyph) {}
+    void _setContentTintColor(UIColor* colour, UIControlState state) override;
 };
 
 class UIStatusBarForegroundStyleAttributes : public NSObject {
@@ -82,43 +70,4 @@ public:
     Ref<NSObject> request;
     Ref<UIColor> backgroundColor;
     Ref<UIColor> foregroundColor;
-};
-
-class PHHandsetDialerLCDView : public NSObject {
-    OBJC_INTERFACE(PHHandsetDialerLCDView, NSObject)
-
-public:
-    PHHandsetDialerLCDView() = default;
-    Ref<UIColor> stockColor = UIColor::whiteColor();
-};
-
-class PHHandsetDialerView : public NSObject {
-    OBJC_INTERFACE(PHHandsetDialerView, NSObject)
-
-public:
-    PHHandsetDialerView() = default;
-    Ref<UIColor> stockColor = UIColor::whiteColor();
-};
-
-class TPSuperBottomBarButton : public NSObject {
-    OBJC_INTERFACE(TPSuperBottomBarButton, NSObject)
-
-public:
-    TPSuperBottomBarButton() = default;
-    Ref<UIColor> backgroundColor;
-};
-
-class UITabBarButton : public NSObject {
-    OBJC_INTERFACE(UITabBarButton, NSObject)
-
-public:
-    UITabBarButton() = default;
-    explicit UITabBarButton(std::string title) : title(std::move(title)) {}
-    std::string title;
-    bool selected = false;
-    // The content tint received for each control state.
-    std::map<NSUInteger, Ref<UIColor>> contentTintColors;
-    // What the button is drawn in: the colour of its own state, the normal one where that state
-    // received none.
-    UIColor* currentContentTintColor() const;
 };

@@ -20,7 +20,6 @@ std::optional<HeaderSummary> summarizeHeader(UITableView* table) {
     UIView* header = table ? table->tableHeaderView() : nullptr;
     if (!header) return std::nullopt;
     HeaderSummary summary;
-    summary.view = header;
     for (const auto& child : header->subviews()) {
         auto* label = objc_cast<UILabel>(child.get());
         if (!label) continue;
@@ -54,7 +53,6 @@ RowSummary summarizeRow(PSListController& page, size_t index) {
     RowSummary row;
     row.number = index;
     PSSpecifier* specifier = page.specifierAtRow(index);
-    row.specifier = specifier;
     if (!specifier) return row;
     row.isGroup = specifier->cellType() == PSGroupCell;
     row.cell = PSCellNameFromType(specifier->cellType());
@@ -63,11 +61,11 @@ RowSummary summarizeRow(PSListController& page, size_t index) {
         row.footer = textOf(specifier->propertyForKey("footerText"));
         return row;
     }
-    row.cellView = page.cellAtRow(index);
-    row.texts = textsShown(row.cellView);
+    UITableViewCell* cellView = page.cellAtRow(index);
+    row.texts = textsShown(cellView);
     row.name = uniqueRowName(page, index);
-    row.value = valueShown(*specifier, row.cellView);
-    if (auto* cell = objc_cast<PSTableCell>(row.cellView); cell && cell->titleTextLabel()->hasCustomTextColor())
+    row.value = valueShown(*specifier, cellView);
+    if (auto* cell = objc_cast<PSTableCell>(cellView); cell && cell->titleTextLabel()->hasCustomTextColor())
         row.titleColour = cell->titleTextLabel()->textColor();
     row.height = page.heightOfRow(index);
     if (Class cls = objc_objectAsClass(specifier->propertyForKey("cellClass"))) row.cellClass = class_getName(cls);
@@ -76,7 +74,6 @@ RowSummary summarizeRow(PSListController& page, size_t index) {
 
 PageSummary summarizePage(UIViewController* controller, UINavigationBar* bar) {
     PageSummary page;
-    page.controller = controller;
     if (bar) {
         page.barTint = bar->ownTintColor();
         page.barTitleColour = bar->titleColor();
@@ -94,7 +91,6 @@ PageSummary summarizePage(UIViewController* controller, UINavigationBar* bar) {
 
 PresentedSummary summarizePresented(UIViewController* controller) {
     PresentedSummary presented;
-    presented.controller = controller;
     presented.className = controller->className();
     if (auto* mail = objc_cast<MFMailComposeViewController>(controller)) {
         presented.subject = mail->subject();

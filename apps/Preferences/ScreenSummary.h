@@ -1,7 +1,6 @@
 #pragma once
 // What is on screen, read off the live objects: the page on top of the navigation stack (its bar,
-// header and rows) and whatever is presented over it. "show" prints it; a renderer can draw from
-// the same summary, which keeps pointers to the objects it was read from.
+// header and rows, as their views show them) and whatever is presented over it. "show" prints it.
 
 #include <optional>
 #include <string>
@@ -18,7 +17,6 @@ namespace settings {
 struct HeaderSummary {
     std::optional<std::string> title, subtitle;
     Ref<UIColor> colour;  // the title's text colour
-    UIView* view = nullptr;
 };
 
 // What a row shows as its value: nothing, a switch's state or a list item's check, or a choice
@@ -37,12 +35,9 @@ struct RowSummary {
     Ref<UIColor> titleColour;            // nil while the platform's own colour shows
     double height = 0;
     std::optional<std::string> cellClass;
-    PSSpecifier* specifier = nullptr;
-    UITableViewCell* cellView = nullptr;  // nil for a group
 };
 
 struct PageSummary {
-    UIViewController* controller = nullptr;
     std::string className;
     std::string title;
     std::optional<std::string> backTitle;  // a pushed page's: the covered page's title, "Back" when empty
@@ -53,7 +48,6 @@ struct PageSummary {
 };
 
 struct PresentedSummary {
-    UIViewController* controller = nullptr;
     std::string className;
     // Mail composer.
     std::optional<std::string> subject, body;

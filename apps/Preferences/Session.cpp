@@ -6,12 +6,12 @@
 
 #include <exception>
 
-#include "PagePicture.h"
-#include "RowNames.h"
 #include "BarItems.h"
+#include "RowNames.h"
 #include "MessageUI/MFMailComposeViewController.h"
 #include "ScreenJSON.h"
 #include "ScreenSummary.h"
+#include "UIKit/UIGraphics.h"
 
 namespace settings {
 namespace {
@@ -36,6 +36,13 @@ Session::Session(std::vector<LoaderEntry> entries) : rootList_(make<PSRootListCo
     rootList_->setEntries(std::move(entries));
     navigation_ = UINavigationController::initWithRootViewController(rootList_);
     navigation_->show();
+    window_ = make<UIWindow>();
+    window_->setRootViewController(navigation_);
+}
+
+UIWindow* Session::fittedWindow() {
+    window_->layoutToFitContent();
+    return window_;
 }
 
 std::optional<std::string> Session::execute(const Command& command) {
@@ -141,7 +148,11 @@ std::optional<std::string> Session::finishMail(const std::string& result) {
 }
 
 std::optional<std::string> Session::render(const std::string& file) {
-    Ref<UIImage> picture = drawScreen(summarizeScreen(navigation_));
+    UIWindow* window = fittedWindow();
+    UIGraphicsBeginImageContextWithOptions(window->bounds().size, true, 0);
+    window->drawViewHierarchyInRect(window->bounds());
+    Ref<UIImage> picture = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
     std::string why = "nothing was drawn";
     if (!picture || !picture->CGImage()->savePNG(file, why)) return "cannot write the picture to " + file + " (" + why + ")";
     return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
-// A Settings session: the root list in a navigation controller, and the commands that act on
-// whatever is on top of it.
+// A Settings session: the root list in a navigation controller, the root of a window, and the
+// commands that act on whatever is on top of it. Pictures and touches are the window's own.
 
 #include <optional>
 #include <string>
@@ -11,6 +11,7 @@
 #include "LoaderEntries.h"
 #include "RootListController.h"
 #include "UIKit/UINavigationController.h"
+#include "UIKit/UIWindow.h"
 
 namespace settings {
 
@@ -47,9 +48,12 @@ private:
     std::optional<std::string> targets();
     // Why the top page cannot be touched while something covers it; nothing when nothing does.
     std::optional<std::string> coveredProblem() const;
+    // The window laid out as tall as the page on top, as the whole-page picture shows it.
+    UIWindow* fittedWindow();
 
     Ref<PSRootListController> rootList_;
     Ref<UINavigationController> navigation_;
+    Ref<UIWindow> window_;
 };
 
 }  // namespace settings

@@ -1,30 +1,35 @@
-// A finger on the Settings screen: the layout that draws the screen says what is under the point,
-// and the session does what a tap there does, through the same operations as the named commands.
+// A finger on the Settings screen: the window's views say what is under the point, and the session
+// does what a tap there does, through the same operations as the named commands.
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
-#include "ScreenLayout.h"
 #include "Session.h"
+#include "WindowTargets.h"
 #include "device/JSON.h"
 
 namespace settings {
 namespace {
 
-const char* actionName(FingerAction action) {
-    switch (action) {
-        case FingerAction::None: return "none";
-        case FingerAction::TapRow: return "tapRow";
-        case FingerAction::Back: return "back";
-        case FingerAction::Heart: return "heart";
-        case FingerAction::CloseSheet: return "closeSheet";
-        case FingerAction::CancelMail: return "cancelMail";
-        case FingerAction::SendMail: return "sendMail";
+// Two numbers in points; nothing for any other text.
+std::optional<CGPoint> parseTouchPoint(const std::string& text) {
+    double values[2];
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (double& value : values) {
+        while (at < end && (*at == ' ' || *at == '\t')) ++at;
+        auto [stop, error] = std::from_chars(at, end, value);
+        if (error != std::errc() || stop == at || !std::isfinite(value)) return std::nullopt;
+        at = stop;
     }
-    return "none";
+    while (at < end && (*at == ' ' || *at == '\t')) ++at;
+    if (at != end) return std::nullopt;
+    return CGPointMake(values[0], values[1]);
 }
 
 // One event line: where the finger went and what it found there (null for nothing).
-void reportTouch(CGPoint point, const Target* target) {
+void reportTouch(CGPoint point, const std::optional<Target>& target) {
     json::Writer out;
     out.beginObject().key("event").string("touched").key("x").number(point.x).key("y").number(point.y).key("target");
     if (target) {
@@ -46,14 +51,14 @@ void reportTouch(CGPoint point, const Target* target) {
 std::optional<std::string> Session::touch(const std::string& where) {
     const auto point = parseTouchPoint(where);
     if (!point) return "'" + where + "' is not a point: give X and Y in points, as in 'touch 160 300'";
-    const ScreenSummary screen = summarizeScreen(navigation_);
-    const ScreenLayout layout = layoutScreen(screen);
-    if (point->x < 0 || point->y < 0 || point->x >= layout.size.width || point->y >= layout.size.height) {
+    UIWindow* window = fittedWindow();
+    const CGSize screen = window->bounds().size;
+    if (point->x < 0 || point->y < 0 || point->x >= screen.width || point->y >= screen.height) {
         char size[64];
-        std::snprintf(size, sizeof size, "%g x %g", layout.size.width, layout.size.height);
+        std::snprintf(size, sizeof size, "%g x %g", screen.width, screen.height);
         return "'" + where + "' is off the screen, which is " + size + " points";
     }
-    const Target* found = layout.targetAt(*point);
+    const std::optional<Target> found = targetAt(window, navigation_, *point);
     reportTouch(*point, found);
     if (!found) return std::nullopt;
     switch (found->action) {

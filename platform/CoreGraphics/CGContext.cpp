@@ -168,12 +168,34 @@ void CGContextSetLineCap(CGContextRef c, CGLineCap cap) {
     cairo_set_line_join(c->cairo(), cap == kCGLineCapRound ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
 }
 
+void CGContextSetLineJoin(CGContextRef c, CGLineJoin join) {
+    if (!c) return;
+    cairo_set_line_join(c->cairo(), join == kCGLineJoinRound   ? CAIRO_LINE_JOIN_ROUND
+                                    : join == kCGLineJoinBevel ? CAIRO_LINE_JOIN_BEVEL
+                                                               : CAIRO_LINE_JOIN_MITER);
+}
+
 void CGContextMoveToPoint(CGContextRef c, CGFloat x, CGFloat y) {
     if (c) cairo_move_to(c->cairo(), x, y);
 }
 
 void CGContextAddLineToPoint(CGContextRef c, CGFloat x, CGFloat y) {
     if (c) cairo_line_to(c->cairo(), x, y);
+}
+
+void CGContextAddCurveToPoint(CGContextRef c, CGFloat cp1x, CGFloat cp1y, CGFloat cp2x, CGFloat cp2y, CGFloat x, CGFloat y) {
+    if (c) cairo_curve_to(c->cairo(), cp1x, cp1y, cp2x, cp2y, x, y);
+}
+
+void CGContextAddArc(CGContextRef c, CGFloat x, CGFloat y, CGFloat radius, CGFloat startAngle, CGFloat endAngle,
+                     int clockwise) {
+    if (!c || radius < 0) return;
+    // cairo's angles grow from x towards y, which is CoreGraphics's counter-clockwise.
+    (clockwise ? cairo_arc_negative : cairo_arc)(c->cairo(), x, y, radius, startAngle, endAngle);
+}
+
+void CGContextClosePath(CGContextRef c) {
+    if (c) cairo_close_path(c->cairo());
 }
 
 void CGContextAddRect(CGContextRef c, CGRect rect) {

@@ -4,7 +4,13 @@
 #include "Foundation/NSDictionary.h"
 #include "objc/message.h"
 
-OBJC_IMPLEMENTATION(MFMailComposeViewController)
+OBJC_IMPLEMENTATION(MFMailComposeViewController,
+    objc::method("cancel", [](id self, SEL) {
+        static_cast<MFMailComposeViewController*>(self)->finishWithResult(MFMailComposeResultCancelled);
+    }),
+    objc::method("send", [](id self, SEL) {
+        static_cast<MFMailComposeViewController*>(self)->finishWithResult(MFMailComposeResultSent);
+    }))
 
 namespace {
 
@@ -25,6 +31,26 @@ bool MFMailComposeViewController::canSendMail() {
     const bool canSend = list && list->count() > 0;
     if (const auto& observer = canSendMailObserver()) observer(canSend);
     return canSend;
+}
+
+void MFMailComposeViewController::setSubject(std::string subject) {
+    subject_ = std::move(subject);
+    contentChanged();
+}
+
+void MFMailComposeViewController::setMessageBody(std::string body, bool isHTML) {
+    body_ = std::move(body);
+    isHTML_ = isHTML;
+    contentChanged();
+}
+
+void MFMailComposeViewController::setToRecipients(std::vector<std::string> recipients) {
+    recipients_ = std::move(recipients);
+    contentChanged();
+}
+
+void MFMailComposeViewController::contentChanged() {
+    if (isViewLoaded()) view()->setNeedsLayout();
 }
 
 void MFMailComposeViewController::finishWithResult(MFMailComposeResult result) {

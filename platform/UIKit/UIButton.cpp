@@ -64,7 +64,7 @@ UILabel* UIButton::titleLabel() {
 }
 
 void UIButton::setSelected(bool selected) {
-    selected_ = selected;
+    UIControl::setSelected(selected);
     setNeedsLayout();
 }
 

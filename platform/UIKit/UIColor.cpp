@@ -65,3 +65,12 @@ std::string UIColor::description() const {
 }
 
 void UIColor::setFill() const { CGContextSetRGBFillColor(UIGraphicsGetCurrentContext(), rgba_[0], rgba_[1], rgba_[2], rgba_[3]); }
+
+void UIColor::setStroke() const {
+    CGContextSetRGBStrokeColor(UIGraphicsGetCurrentContext(), rgba_[0], rgba_[1], rgba_[2], rgba_[3]);
+}
+
+void UIColor::set() const {
+    setFill();
+    setStroke();
+}

@@ -49,6 +49,17 @@ void UIGraphicsEndImageContext() {
     if (!contexts().empty()) contexts().pop_back();
 }
 
+void UIRectFill(CGRect rect) { UIRectFillUsingBlendMode(rect, kCGBlendModeCopy); }
+
+void UIRectFillUsingBlendMode(CGRect rect, CGBlendMode mode) {
+    CGContextRef context = UIGraphicsGetCurrentContext();
+    if (!context) return;
+    CGContextSaveGState(context);
+    CGContextSetBlendMode(context, mode);
+    CGContextFillRect(context, rect);
+    CGContextRestoreGState(context);
+}
+
 void UIGraphicsFillRect(CGContextRef context, CGRect rect, const UIColor* colour) {
     if (!context || !colour) return;
     CGContextSetRGBFillColor(context, colour->red(), colour->green(), colour->blue(), colour->alpha());

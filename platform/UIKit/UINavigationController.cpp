@@ -1,26 +1,79 @@
 #include "UIKit/UINavigationController.h"
 
-#include "UIKit/UIScreen.h"
+#include <algorithm>
 
+#include "UIKit/UIScreen.h"
+#include "UIKit/UIStatusBar.h"
+
+namespace {
+
+// The navigation controller's view: the bar under the status bar, the top page's view below the bar.
+class UILayoutContainerView : public UIView {
+    OBJC_INTERFACE(UILayoutContainerView, UIView)
+
+public:
+    UILayoutContainerView() = default;
+    explicit UILayoutContainerView(CGRect frame) : UIView(frame) {}
+
+    void layoutSubviews() override {
+        UINavigationBar* bar = this->bar();
+        const CGRect all = bounds();
+        const CGFloat top = contentTop();
+        for (const auto& view : subviews())
+            if (view.get() == bar)
+                view->setFrame(CGRectMake(0, UIStatusBar::kHeight, all.size.width, top - UIStatusBar::kHeight));
+            else
+                view->setFrame(CGRectMake(0, top, all.size.width, std::max<CGFloat>(0, all.size.height - top)));
+    }
+
+    // As tall as the bar's bottom plus what the top page's view asks for.
+    CGSize sizeThatFits(CGSize size) const override {
+        UIView* content = this->content();
+        if (!content) return UIView::sizeThatFits(size);
+        const CGFloat top = contentTop();
+        const CGSize wanted = content->sizeThatFits(CGSizeMake(size.width, std::max<CGFloat>(0, size.height - top)));
+        return CGSizeMake(size.width, top + wanted.height);
+    }
+
+private:
+    UINavigationController* controller() const { return objc_cast<UINavigationController>(viewController()); }
+    UINavigationBar* bar() const { return controller() ? controller()->navigationBar() : nullptr; }
+    UIView* content() const {
+        UIViewController* top = controller() ? controller()->topViewController() : nullptr;
+        return top && top->isViewLoaded() && top->view()->superview() == this ? top->view() : nullptr;
+    }
+    CGFloat contentTop() const {
+        UINavigationBar* bar = this->bar();
+        return UIStatusBar::kHeight + (bar ? bar->frame().size.height : 0);
+    }
+};
+
+}  // namespace
+
+OBJC_IMPLEMENTATION(UILayoutContainerView)
 OBJC_IMPLEMENTATION(UINavigationController)
+
+UINavigationController::UINavigationController() { bar_->setDelegate(this); }
 
 Ref<UINavigationController> UINavigationController::initWithRootViewController(UIViewController* root) {
     auto nav = make<UINavigationController>();
     if (root && !root->navigationController()) {
         root->setNavigationController(nav);
         nav->stack_.emplace_back(root);
+        nav->updateBarItems();
     }
     return nav;
 }
 
 // The controllers may outlive the stack; their link back must not dangle.
 UINavigationController::~UINavigationController() {
+    if (bar_->delegate() == this) bar_->setDelegate(nullptr);
     for (const auto& controller : stack_)
         if (controller->navigationController() == this) controller->setNavigationController(nullptr);
 }
 
 void UINavigationController::loadView() {
-    auto container = make<UIView>(UIScreen::mainScreen()->bounds());
+    auto container = make<UILayoutContainerView>(UIScreen::mainScreen()->bounds());
     container->addSubview(bar_);
     setView(container);
 }
@@ -35,11 +88,19 @@ UIViewController* UINavigationController::visibleController() {
 }
 
 // The top controller's view sits in the container, so views inside it inherit the container's tint.
+// The bar stays above it.
 void UINavigationController::showTopView() {
     UIView* container = view();
     for (const auto& child : std::vector<Ref<UIView>>(container->subviews()))
         if (child.get() != bar_.get()) child->removeFromSuperview();
     if (UIViewController* top = topViewController()) container->addSubview(top->view());
+    container->addSubview(bar_);
+}
+
+void UINavigationController::updateBarItems() {
+    std::vector<Ref<UINavigationItem>> items;
+    for (const auto& controller : stack_) items.emplace_back(controller->navigationItem());
+    bar_->setItems(std::move(items), false);
 }
 
 void UINavigationController::show() {
@@ -68,6 +129,7 @@ void UINavigationController::pushViewController(UIViewController* controller, bo
     UIViewController* old = shown_ ? topViewController() : nullptr;
     controller->setNavigationController(this);
     stack_.push_back(keep);
+    updateBarItems();
     if (!shown_) return;  // the view loads when the stack is shown
     controller->view();
     if (old) old->viewWillDisappear(animated);
@@ -81,6 +143,7 @@ Ref<UIViewController> UINavigationController::popViewControllerAnimated(bool ani
     if (stack_.size() < 2) return nullptr;
     Ref<UIViewController> gone = stack_.back();
     stack_.pop_back();
+    updateBarItems();
     UIViewController* top = topViewController();
     if (shown_) {
         gone->viewWillDisappear(animated);

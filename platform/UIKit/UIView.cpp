@@ -4,6 +4,7 @@
 
 #include "UIKit/UIEvent.h"
 #include "UIKit/UIGraphics.h"
+#include "UIKit/UIViewController.h"
 #include "UIKit/UIWindow.h"
 
 OBJC_IMPLEMENTATION(UIView,
@@ -65,7 +66,26 @@ UIColor* UIView::defaultTintColor() {
     return blue;
 }
 
+// The grey iOS 7 gives every tint under a presentation.
+UIColor* UIView::dimmedTintColor() {
+    static UIColor* grey = UIColor::colorWithRed(0.557, 0.557, 0.576, 1).leak();
+    return grey;
+}
+
+UIViewTintAdjustmentMode UIView::tintAdjustmentMode() const {
+    for (const UIView* v = this; v; v = v->superview_)
+        if (v->tintAdjustmentMode_ != UIViewTintAdjustmentModeAutomatic) return v->tintAdjustmentMode_;
+    return UIViewTintAdjustmentModeNormal;
+}
+
+void UIView::setTintAdjustmentMode(UIViewTintAdjustmentMode mode) {
+    if (mode == tintAdjustmentMode_) return;
+    tintAdjustmentMode_ = mode;
+    setSubtreeNeedsLayout();
+}
+
 UIColor* UIView::tintColor() const {
+    if (tintAdjustmentMode() == UIViewTintAdjustmentModeDimmed) return dimmedTintColor();
     for (const UIView* v = this; v; v = v->superview_)
         if (v->tintColor_) return v->tintColor_;
     return defaultTintColor();
@@ -85,7 +105,9 @@ void UIView::setSubtreeNeedsLayout() {
 void UIView::layoutIfNeeded() {
     if (needsLayout_) {
         needsLayout_ = false;
+        if (viewController_) viewController_->viewWillLayoutSubviews();
         layoutSubviews();
+        if (viewController_) viewController_->viewDidLayoutSubviews();
     }
     // A copy: layout may add or remove subviews.
     const std::vector<Ref<UIView>> children = subviews_;

@@ -2,6 +2,7 @@
 
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIWindow.h"
 
 OBJC_IMPLEMENTATION(UIViewController,
     objc::method("loadView", [](id self, SEL) { static_cast<UIViewController*>(self)->loadView(); }),
@@ -69,6 +70,9 @@ void UIViewController::presentViewController(UIViewController* controller, bool 
     controller->presenting_ = presenter;
     covered->viewWillDisappear(animated);
     controller->viewWillAppear(animated);
+    // Into the window the presenter is shown in, over its content; a presenter off screen has none.
+    if (UIWindow* window = presenter->isViewLoaded() ? presenter->view()->window() : nullptr)
+        window->addPresentedView(controller->view());
     controller->viewDidAppear(animated);
     covered->viewDidDisappear(animated);
     if (observer()) observer()(controller, true);
@@ -82,6 +86,7 @@ void UIViewController::dismissViewControllerAnimated(bool animated, std::functio
     if (!gone) return;
     UIViewController* covered = presenter->visibleController();
     gone->viewWillDisappear(animated);
+    if (UIWindow* window = gone->view()->window()) window->removePresentedView(gone->view());
     covered->viewWillAppear(animated);
     covered->viewDidAppear(animated);
     gone->viewDidDisappear(animated);

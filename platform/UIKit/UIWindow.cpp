@@ -16,26 +16,49 @@ void UIWindow::setRootViewController(UIViewController* controller) {
     if (controller == rootViewController_.get()) return;
     if (rootViewController_ && rootViewController_->isViewLoaded()) rootViewController_->view()->removeFromSuperview();
     rootViewController_ = controller;
-    if (!controller) return;
-    UIView* view = controller->view();
-    view->setFrame(bounds());
-    addPresentedView(view);
+    if (controller) addPresentedView(controller->view());
+    dimCoveredContent();
+}
+
+UIView* UIWindow::rootView() const {
+    return rootViewController_ && rootViewController_->isViewLoaded() ? rootViewController_->view() : nullptr;
 }
 
 void UIWindow::addPresentedView(UIView* view) {
     if (!view) return;
+    view->setFrame(bounds());
     addSubview(view);
     addSubview(statusBar_);  // back on top
+    dimCoveredContent();
+}
+
+void UIWindow::removePresentedView(UIView* view) {
+    if (!view || view->superview() != this || view == statusBar_.get()) return;
+    view->removeFromSuperview();
+    dimCoveredContent();
+}
+
+// The root view is dimmed while any view but it and the status bar is in the window.
+void UIWindow::dimCoveredContent() {
+    UIView* root = rootView();
+    const bool covered = std::any_of(subviews().begin(), subviews().end(), [&](const Ref<UIView>& v) {
+        return v.get() != root && v.get() != statusBar_.get();
+    });
+    UIView* target = covered ? root : nullptr;
+    if (target == dimmed_.get()) return;
+    if (dimmed_) dimmed_->setTintAdjustmentMode(UIViewTintAdjustmentModeAutomatic);
+    dimmed_ = target;
+    if (dimmed_) dimmed_->setTintAdjustmentMode(UIViewTintAdjustmentModeDimmed);
 }
 
 void UIWindow::layoutToFitContent() {
+    // Measured at the screen's size, so a page that asks only for the size it is given (a plain
+    // view) does not keep the height of a longer page before it.
     const CGRect screen = UIScreen::mainScreen()->bounds();
+    setFrame(screen);
+    layoutIfNeeded();
     CGFloat height = screen.size.height;
-    if (rootViewController_) {
-        UIView* root = rootViewController_->view();
-        root->layoutIfNeeded();
-        height = std::max(height, root->sizeThatFits(screen.size).height);
-    }
+    if (rootViewController_) height = std::max(height, rootViewController_->view()->sizeThatFits(screen.size).height);
     setFrame(CGRectMake(0, 0, screen.size.width, height));
     layoutIfNeeded();
 }

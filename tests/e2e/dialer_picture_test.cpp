@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "CoreGraphics/CGGeometry.h"
 #include "CoreGraphics/CGImage.h"
 #include "DeviceRoot.h"
 #include "Foundation/NSDictionary.h"
@@ -28,12 +32,20 @@ protected:
     static Pixel at(const Ref<CGImage>& picture, double x, double y) {
         return picture->pixel(static_cast<int>(x * 2), static_cast<int>(y * 2));
     }
+    // How many pixels of a rectangle of points are exactly `colour`.
+    static int count(const Ref<CGImage>& picture, CGRect area, Pixel colour) {
+        int n = 0;
+        for (int x = area.origin.x * 2; x < CGRectGetMaxX(area) * 2; ++x)
+            for (int y = area.origin.y * 2; y < CGRectGetMaxY(area) * 2; ++y) n += picture->pixel(x, y) == colour;
+        return n;
+    }
     DeviceRoot device;
 };
 
 Ref<NSObject> yes() { return NSNumber::numberWithBool(true); }
 
-constexpr Pixel kBarGrey{248, 248, 248, 255};
+constexpr Pixel kBarGrey{248, 248, 248, 255}, kWhite{255, 255, 255, 255}, kBlack{0, 0, 0, 255};
+constexpr CGRect kNumber{{20, 45}, {280, 50}}, kCallButtonMiddle{{145, 468}, {30, 12}};
 
 }  // namespace
 
@@ -44,30 +56,52 @@ TEST_F(DialerPicture, TheDefaultLookHasAClearNumberDisplayAndAGreenCallButton) {
     EXPECT_EQ(picture->height(), 1136);
     EXPECT_EQ(at(picture, 10, 60), (Pixel{28, 28, 30, 255})) << "the dark window shows through the number display";
     EXPECT_EQ(at(picture, 160, 490), (Pixel{0, 255, 0, 255}));
-    EXPECT_EQ(at(picture, 224, 535), (Pixel{0, 122, 255, 255})) << "the selected Keypad tab, in the tint";
+    EXPECT_EQ(at(picture, 224, 531.75), (Pixel{0, 122, 255, 255})) << "a dot of the selected Keypad tab, in the tint";
     EXPECT_EQ(at(picture, 296, 535), (Pixel{146, 146, 146, 255})) << "Voicemail, the fifth tab, in its normal grey";
     EXPECT_EQ(at(picture, 160, 512), (Pixel{28, 28, 30, 255})) << "the call button stands clear of the tab bar";
+    EXPECT_GT(count(picture, CGRectMake(233, 465, 28, 19), kWhite), 20)
+        << "the delete key beside the call button, since a number is typed";
+    EXPECT_GT(count(picture, kNumber, kWhite), 200) << "the number, white on the dark display";
 }
 
-TEST_F(DialerPicture, TheStockGreenCallButtonCarriesAWhiteLabelInItsMiddle) {
+TEST_F(DialerPicture, TheStockGreenCallButtonCarriesAWhiteHandsetInItsMiddle) {
     auto picture = render({{"enabled", NSNumber::numberWithBool(false)}});
     ASSERT_TRUE(picture);
     EXPECT_EQ(at(picture, 160, 490), (Pixel{76, 217, 100, 255}));
-    int white = 0;
-    for (double x = 145; x < 175; x += 0.5)
-        for (double y = 468; y < 480; y += 0.5) white += at(picture, x, y) == Pixel{255, 255, 255, 255};
-    EXPECT_GT(white, 40) << "a white 'Call' label";
+    EXPECT_GT(count(picture, kCallButtonMiddle, kWhite), 40) << "a white handset";
+}
+
+TEST_F(DialerPicture, OnALightCallButtonTheHandsetIsBlack) {
+    auto picture = render({{"enabled", yes()}, {"call", NSNumber::numberWithInteger(15)}});
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(at(picture, 160, 490), (Pixel{255, 255, 0, 255})) << "yellow";
+    EXPECT_GT(count(picture, kCallButtonMiddle, kBlack), 40);
+    EXPECT_EQ(count(picture, kCallButtonMiddle, kWhite), 0);
+}
+
+TEST_F(DialerPicture, ATranslucentDialerShowsTheWallpaperBlurredWithoutAnEdge) {
+    auto picture = render({{"Blur", yes()}});
+    ASSERT_TRUE(picture);
+    // Down the left margin, clear of the keys, from under the status bar to the tab bar.
+    int steepest = 0;
+    for (int y = 41; y < 1036; ++y) {
+        const Pixel above = picture->pixel(10, y - 1), here = picture->pixel(10, y);
+        for (int c = 0; c < 3; ++c) steepest = std::max(steepest, std::abs(above[c] - here[c]));
+    }
+    EXPECT_LE(steepest, 1) << "no row stands out from the one above it";
+    EXPECT_NE(picture->pixel(10, 41), picture->pixel(10, 1035)) << "lighter at the top than at the bottom";
 }
 
 TEST_F(DialerPicture, SettingsRepaintTheCallButtonHideVoicemailAndKeepTheDisplay) {
     auto picture = render({{"kLCD", yes()}, {"enabled", yes()}, {"call", NSNumber::numberWithInteger(13)},
                            {"kVoice", yes()}, {"tab", yes()}});
     ASSERT_TRUE(picture);
-    EXPECT_EQ(at(picture, 10, 60), (Pixel{255, 255, 255, 255})) << "the number display keeps its own white";
+    EXPECT_EQ(at(picture, 10, 60), kWhite) << "the number display keeps its own white";
+    EXPECT_GT(count(picture, kNumber, kBlack), 200) << "and its number turns black";
     EXPECT_EQ(at(picture, 160, 490), (Pixel{255, 0, 0, 255}));
     EXPECT_EQ(at(picture, 296, 535), kBarGrey) << "four tabs: nothing where Voicemail was";
-    EXPECT_EQ(at(picture, 280, 535), (Pixel{0, 0, 0, 255})) << "the fourth tab, the selected Keypad, tinted black";
-    EXPECT_EQ(at(picture, 40, 535), (Pixel{0, 0, 0, 255})) << "and the first, in its normal state, too";
+    EXPECT_EQ(at(picture, 280, 531.75), (Pixel{0, 0, 0, 255})) << "the fourth tab, the selected Keypad, tinted black";
+    EXPECT_EQ(at(picture, 34, 531.5), (Pixel{0, 0, 0, 255})) << "and the first's star, in its normal state, too";
 }
 
 TEST_F(DialerPicture, AnUnwritablePictureFailsWithAMessageAndLeavesNothing) {

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "CoreGraphics/CGImage.h"
 #include "Foundation/NSArray.h"
 #include "Foundation/NSDictionary.h"
 #include "Foundation/NSString.h"
@@ -133,6 +134,49 @@ TEST(ScreenTouch, EveryPlaceOfEveryPageAndSheetHasANameOfItsOwnThatCommandsTake)
         if (target.at("kind") == "row") taps += "; tap " + target.at("label").get<std::string>() + "; back";
     const auto tapped = device.run(taps);
     EXPECT_EQ(tapped.status, 0) << tapped.err;
+}
+
+// Every page and sheet of the pane, each reached from a fresh Settings app.
+const std::vector<std::string> kEveryScreen = {"",
+                                               "open Corvane",
+                                               "open Corvane; heart",
+                                               "open Corvane; tap Support",
+                                               "open Corvane; tap Credits",
+                                               "open Corvane; tap Settings",
+                                               "open Corvane; tap Settings; tap Call Button/Background Colour"};
+
+TEST(ScreenTouch, AFingerAtTheMiddleOfEachPlaceTouchesThatPlaceWhereThePictureShowsIt) {
+    SettingsDevice device;
+    auto accounts = NSDictionary::dictionaryWithObjectsAndKeys(
+        {{"Accounts", NSArray::arrayWithObjects({NSString::string("someone@example.com")})}});
+    device.root().writeFile("/var/mobile/Library/Mail/Accounts.plist", *plist::serialize(accounts, plist::Format::XML));
+    const std::string picture = device.root().path() + "/screen.png";
+    size_t touched = 0;
+    for (const std::string& screen : kEveryScreen) {
+        const std::string reach = screen.empty() ? "" : screen + "; ";
+        const auto listed = device.run(reach + "targets; render " + picture);
+        ASSERT_EQ(listed.status, 0) << screen << ": " << listed.err;
+        const auto lists = targetListsOf(listed.out);
+        ASSERT_EQ(lists.size(), 1u) << screen;
+        Ref<CGImage> image = CGImage::createFromPNG(picture);
+        ASSERT_TRUE(image) << screen;
+        for (const auto& target : lists[0]) {
+            const double x = target.at("x").get<double>() + target.at("width").get<double>() / 2;
+            const double y = target.at("y").get<double>() + target.at("height").get<double>() / 2;
+            const auto result = device.run(reach + "touch " + std::to_string(x) + " " + std::to_string(y));
+            const auto events = eventsOf(result.out);
+            const std::string expected = R"({"kind":)" + target.at("kind").dump() + R"(,"label":)" + target.at("label").dump();
+            EXPECT_EQ(count(events, expected), 1u) << screen << ": " << target.dump() << "\n" << result.out;
+            EXPECT_EQ(count(events, R"("action":"none")"), 0u) << screen << ": " << target.dump();
+            ++touched;
+            // A row's cell is white in the picture across the whole rectangle the list gives it.
+            if (target.at("kind") != "row") continue;
+            for (double inside : {target.at("y").get<double>() + 1, y, target.at("y").get<double>() + target.at("height").get<double>() - 1.5})
+                EXPECT_EQ(image->pixel(4, static_cast<int>(inside * 2)), (std::array<uint8_t, 4>{255, 255, 255, 255}))
+                    << screen << ": " << target.dump() << " at y " << inside;
+        }
+    }
+    EXPECT_GT(touched, 30u);
 }
 
 TEST(ScreenTouch, APointMustBeTwoNumbersOnTheScreen) {

@@ -146,6 +146,28 @@ TEST(UIViewLayout, ATintChangeReachesDescendantsAtTheirNextLayout) {
     EXPECT_EQ(cell->seenTint, UIColor::redColor());
 }
 
+TEST(UIViewLayout, ADimmedSubtreeShowsGreyOverAnyTintUntilAViewBelowAsksForNormal) {
+    auto page = make<UIView>(), table = make<UIView>(), keep = make<UIView>();
+    auto cell = make<LayoutCounter>();
+    page->addSubview(table);
+    table->addSubview(cell);
+    page->addSubview(keep);
+    cell->setTintColor(UIColor::redColor());
+    page->layoutIfNeeded();
+    EXPECT_EQ(cell->tintAdjustmentMode(), UIViewTintAdjustmentModeNormal) << "automatic at the root";
+
+    page->setTintAdjustmentMode(UIViewTintAdjustmentModeDimmed);
+    keep->setTintAdjustmentMode(UIViewTintAdjustmentModeNormal);
+    page->layoutIfNeeded();
+    EXPECT_EQ(cell->tintAdjustmentMode(), UIViewTintAdjustmentModeDimmed);
+    EXPECT_EQ(cell->seenTint, UIView::dimmedTintColor()) << "its own red is dimmed too, at the next layout";
+    EXPECT_EQ(keep->tintColor(), UIView::defaultTintColor()) << "a view set to Normal is not";
+
+    page->setTintAdjustmentMode(UIViewTintAdjustmentModeAutomatic);
+    page->layoutIfNeeded();
+    EXPECT_EQ(cell->seenTint, UIColor::redColor());
+}
+
 TEST(UILabel, NilFontAndColourReturnToThePlatformDefaults) {
     auto label = make<UILabel>(CGRectMake(0, 17, 320, 50));
     EXPECT_EQ(label->font()->pointSize(), 17);

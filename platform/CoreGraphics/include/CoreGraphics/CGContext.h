@@ -77,9 +77,19 @@ void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image);
 void CGContextClipToMask(CGContextRef c, CGRect rect, CGImageRef mask);
 enum CGLineCap : int { kCGLineCapButt = 0, kCGLineCapRound = 1, kCGLineCapSquare = 2 };
 void CGContextSetLineCap(CGContextRef c, CGLineCap cap);
+enum CGLineJoin : int { kCGLineJoinMiter = 0, kCGLineJoinRound = 1, kCGLineJoinBevel = 2 };
+void CGContextSetLineJoin(CGContextRef c, CGLineJoin join);
 // Open polylines: a move starts a new sub-path, each line extends it.
 void CGContextMoveToPoint(CGContextRef c, CGFloat x, CGFloat y);
 void CGContextAddLineToPoint(CGContextRef c, CGFloat x, CGFloat y);
+void CGContextAddCurveToPoint(CGContextRef c, CGFloat cp1x, CGFloat cp1y, CGFloat cp2x, CGFloat cp2y, CGFloat x, CGFloat y);
+// An arc of the circle around (x, y), angles in radians from the x axis towards y. `clockwise` is
+// CoreGraphics's own sense, for a y axis pointing up: 1 draws towards smaller angles. A line joins
+// the current point, if any, to the arc's start.
+void CGContextAddArc(CGContextRef c, CGFloat x, CGFloat y, CGFloat radius, CGFloat startAngle, CGFloat endAngle,
+                     int clockwise);
+// Joins the current sub-path's end to its start.
+void CGContextClosePath(CGContextRef c);
 void CGContextAddRect(CGContextRef c, CGRect rect);
 void CGContextAddEllipseInRect(CGContextRef c, CGRect rect);
 void CGContextAddRoundedRect(CGContextRef c, CGRect rect, CGFloat radius);

@@ -32,9 +32,8 @@ public:
     // The label showing the current title, made on first use; its font is the button's to change.
     UILabel* titleLabel();
     // Selected or normal.
-    UIControlState state() const { return selected_ ? UIControlStateSelected : UIControlStateNormal; }
-    bool isSelected() const { return selected_; }
-    void setSelected(bool selected);
+    UIControlState state() const { return isSelected() ? UIControlStateSelected : UIControlStateNormal; }
+    void setSelected(bool selected) override;
 
     void layoutSubviews() override;
     void drawRect(CGRect rect) override;
@@ -46,7 +45,6 @@ private:
     UIButtonType type_ = UIButtonTypeCustom;
     std::map<unsigned long, Ref<UIImage>> backgrounds_;
     bool showsTouch_ = false;
-    bool selected_ = false;
     std::map<unsigned long, std::string> titles_;
     std::map<unsigned long, Ref<UIColor>> titleColours_;
     Ref<UILabel> titleLabel_;

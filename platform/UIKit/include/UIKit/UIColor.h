@@ -39,9 +39,10 @@ public:
     // Every component within `tolerance` of the other colour's.
     bool _isSimilarToColor(const UIColor* other, double tolerance) const;
 
-
-    // Makes the colour the fill colour of the current drawing context.
+    // Makes the colour the current drawing context's fill colour, its stroke colour, or both.
     void setFill() const;
+    void setStroke() const;
+    void set() const;
 
     std::string description() const override;
 

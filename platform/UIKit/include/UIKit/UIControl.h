@@ -36,6 +36,11 @@ public:
     };
     const std::vector<Action>& actions() const { return actions_; }
 
+    bool isSelected() const { return selected_; }
+    // Controls that look different when selected override this to show it.
+    virtual void setSelected(bool selected) { selected_ = selected; }
+
 private:
     std::vector<Action> actions_;
+    bool selected_ = false;
 };

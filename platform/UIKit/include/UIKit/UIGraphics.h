@@ -11,5 +11,9 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
 CGContextRef UIGraphicsGetCurrentContext();
 Ref<UIImage> UIGraphicsGetImageFromCurrentImageContext();
 void UIGraphicsEndImageContext();
+// Fills `rect` of the current context with its fill colour. UIRectFill replaces what was there
+// (the copy blend mode), as UIKit's does; the other composites in the mode given.
+void UIRectFill(CGRect rect);
+void UIRectFillUsingBlendMode(CGRect rect, CGBlendMode mode);
 // Fills `rect` of `context` with `colour`; a nil colour paints nothing.
 void UIGraphicsFillRect(CGContextRef context, CGRect rect, const UIColor* colour);

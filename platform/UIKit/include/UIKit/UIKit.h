@@ -2,6 +2,7 @@
 
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIBarButtonItem.h"
+#include "UIKit/UIBezierPath.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UIColor.h"
 #include "UIKit/UIControl.h"
@@ -19,6 +20,7 @@
 #include "UIKit/UIStatusBar.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UISwitchAppearance.h"
+#include "UIKit/UITabBar.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UITableViewCell.h"
 #include "UIKit/UIView.h"

@@ -2,7 +2,8 @@
 // A stack of controllers under one navigation bar. A push loads the new controller's view, then the
 // old top gets viewWillDisappear, the new one viewWillAppear, the old viewDidDisappear, the new
 // viewDidAppear; a pop is the mirror image. While the navigation controller is not on screen the
-// stack changes without appearance calls.
+// stack changes without appearance calls. Its view holds the bar under the status bar and the top
+// controller's view below the bar; the bar shows the stack's navigation items.
 
 #include <vector>
 
@@ -13,7 +14,7 @@ class UINavigationController : public UIViewController {
     OBJC_INTERFACE(UINavigationController, UIViewController)
 
 public:
-    UINavigationController() = default;
+    UINavigationController();
     ~UINavigationController() override;
     static Ref<UINavigationController> initWithRootViewController(UIViewController* root);
 
@@ -37,6 +38,7 @@ protected:
 
 private:
     void showTopView();
+    void updateBarItems();
     std::vector<Ref<UIViewController>> stack_;
     bool shown_ = false;
     Ref<UINavigationBar> bar_ = make<UINavigationBar>();

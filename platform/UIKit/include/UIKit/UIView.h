@@ -14,6 +14,14 @@ class UIEvent;
 class UIViewController;
 class UIWindow;
 
+// How a view shows its tint: Automatic takes the superview's mode (Normal at the root); Dimmed
+// turns the tint grey, as content covered by a presentation shows it.
+enum UIViewTintAdjustmentMode : NSInteger {
+    UIViewTintAdjustmentModeAutomatic = 0,
+    UIViewTintAdjustmentModeNormal = 1,
+    UIViewTintAdjustmentModeDimmed = 2,
+};
+
 class UIView : public NSObject {
     OBJC_INTERFACE(UIView, NSObject)
 
@@ -75,13 +83,19 @@ public:
     CGPoint convertPoint(CGPoint point, const UIView* view) const;
     CGRect convertRect(CGRect rect, const UIView* view) const;
 
-    // Its own tint if set, else the superview's, else the default tint blue.
+    // Its own tint if set, else the superview's, else the default tint blue; the dimmed grey
+    // instead, whatever the tint, while the view's adjustment mode is Dimmed.
     UIColor* tintColor() const;
     // Nil returns the view to inheriting. Views below that inherit it lay out again, since cells
     // derive their text colours from the tint when they lay out.
     virtual void setTintColor(UIColor* colour);
     UIColor* ownTintColor() const { return tintColor_; }
     static UIColor* defaultTintColor();
+    static UIColor* dimmedTintColor();
+    // The mode in effect: the view's own unless Automatic, else the nearest superview's that is not,
+    // else Normal. A change lays out the views below again, as a tint change does.
+    UIViewTintAdjustmentMode tintAdjustmentMode() const;
+    void setTintAdjustmentMode(UIViewTintAdjustmentMode mode);
 
     virtual void layoutSubviews() {}
     // Marks the view for layout at the next layoutIfNeeded. A new view starts marked, and so does a
@@ -105,6 +119,7 @@ private:
     UIView* superview_ = nullptr;
     Ref<UIColor> backgroundColor_;
     Ref<UIColor> tintColor_;
+    UIViewTintAdjustmentMode tintAdjustmentMode_ = UIViewTintAdjustmentModeAutomatic;
     bool hidden_ = false;
     bool clipsToBounds_ = false;
     bool userInteractionEnabled_ = true;

@@ -24,6 +24,10 @@ public:
     // Creates the view; the default is a plain view the size of the screen.
     virtual void loadView();
     virtual void viewDidLoad() {}
+    // Around each layout of the controller's view: a controller places and refreshes the subviews
+    // it built there, so what it shows follows what it was last given.
+    virtual void viewWillLayoutSubviews() {}
+    virtual void viewDidLayoutSubviews() {}
 
     const std::string& title() const { return title_; }
     virtual void setTitle(std::string title);

@@ -20,7 +20,9 @@ public:
     UIStatusBar* statusBar() const { return statusBar_; }
 
     // A presented view covers the window, under the status bar; removing it uncovers what is below.
+    // While anything is presented, the root view's tints are dimmed.
     void addPresentedView(UIView* view);
+    void removePresentedView(UIView* view);
 
     // The simulated device pictures a whole page at once: the window grows to the height its root
     // view asks for (never shorter than the screen), and the root view with it.
@@ -29,6 +31,10 @@ public:
     void layoutSubviews() override;
 
 private:
+    UIView* rootView() const;
+    void dimCoveredContent();
+
     Ref<UIViewController> rootViewController_;
     Ref<UIStatusBar> statusBar_;
+    Ref<UIView> dimmed_;  // the root view as dimmed, to be given back its mode
 };
