@@ -1,9 +1,5 @@
 #include "GroupTexts.h"
 
-#include <cmath>
-
-#include "UIKit/UIStringDrawing.h"
-
 namespace preferences {
 namespace {
 
@@ -51,7 +47,8 @@ Ref<UILabel> groupFooterLabel(const std::string& footer, CGFloat groupBottom, CG
     const std::string text = withoutTrailingBlanks(footer);
     const CGFloat width = tableWidth - 2 * kMargin;
     auto label = groupLabel(text, CGRectMake(kMargin, groupBottom + kFooterGap, width, 0));
-    const CGFloat height = std::ceil(UIWrappedTextHeight(text, label->font(), width));
+    label->setNumberOfLines(0);
+    const CGFloat height = label->sizeThatFits(CGSizeMake(width, 0)).height;
     if (height <= 0) return nullptr;
     label->setFrame(CGRectMake(kMargin, groupBottom + kFooterGap, width, height));
     return label;

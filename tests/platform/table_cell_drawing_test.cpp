@@ -61,6 +61,22 @@ public:
     }
 };
 
+// The columns (in pixels) where row y of `image` holds a pixel passing `test`: first and last; -1 when none.
+std::pair<int, int> columns(const CGImage* image, bool (*test)(Pixel)) {
+    std::pair<int, int> span{-1, -1};
+    for (int y = 0; y < image->height(); ++y)
+        for (int x = 0; x < image->width(); ++x)
+            if (test(image->pixel(x, y))) {
+                if (span.first < 0 || x < span.first) span.first = x;
+                span.second = std::max(span.second, x);
+            }
+    return span;
+}
+
+bool blackInk(Pixel p) { return p[0] < 100 && p[0] == p[2]; }
+// The value's grey (142, 142, 147) and its softer edges, but not the paler chevron.
+bool valueInk(Pixel p) { return p[0] < 185 && p[2] >= p[0] + 4 && p[0] == p[1]; }
+
 }  // namespace
 
 OBJC_IMPLEMENTATION(OwnViewsCell)
@@ -181,4 +197,21 @@ TEST(TableCellDrawing, TheChevronIsGreyAndTheCheckTakesTheTintOnlyWhenChecked) {
     Ref<CGImage> check = draw(cell);
     EXPECT_GT(count(check, CGRectMake(291, 16.5, 14, 11), Pixel{255, 0, 0, 255}), 10) << "in the tint it inherits";
     EXPECT_EQ(count(check, CGRectMake(297, 15.5, 8, 13), kChevron), 0);
+}
+
+TEST(TableCellDrawing, TheValueIsGreyAtTheRightAndALongTitleStopsShortOfIt) {
+    auto cell = make<UITableViewCell>();
+    cell->initWithStyle(UITableViewCellStyleValue1, "");
+    cell->setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
+    cell->textLabel()->setText("Hintergrundfarbe der Anruftaste und des Ziffernblocks");
+    cell->detailTextLabel()->setText("Blau");
+    Ref<CGImage> picture = draw(cell);
+    const auto [titleStart, titleEnd] = columns(picture, blackInk);
+    const auto [valueStart, valueEnd] = columns(picture, valueInk);
+    ASSERT_GE(titleStart, 0) << "the title is drawn";
+    ASSERT_GE(valueStart, 0) << "the value is drawn in its grey";
+    EXPECT_NEAR(titleStart, 2 * 15, 4) << "the title starts at the margin";
+    EXPECT_GT(titleEnd, 2 * 200) << "the title takes the room the value leaves";
+    EXPECT_GT(valueStart - titleEnd, 2 * 8) << "and its ellipsis ends before the value";
+    EXPECT_NEAR(valueEnd, 2 * 287, 4) << "the value ends 10 points short of the chevron";
 }

@@ -55,6 +55,7 @@ TEST(TableLayout, GroupsStandApartByTheirGapsTitlesAndFooters) {
     const double height = std::ceil(UIWrappedTextHeight(footer->text(), footer->font(), 290));
     EXPECT_GT(height, 2 * 14) << "the footer wraps";
     EXPECT_EQ(footer->text().back(), '.') << "its trailing blank lines are dropped";
+    EXPECT_EQ(footer->numberOfLines(), 0) << "drawn wrapped";
     EXPECT_EQ(edges(footer->frame()), edges(CGRectMake(15, footerTop, 290, height)));
 
     const double titled = footerTop + height + 3 + 55;
