@@ -27,7 +27,12 @@ events="$root/launcher.log"
 # Waits until the launcher has started the Phone app `$1` times and that app has written its report.
 await_launch() {
   for _ in $(seq 1 600); do
-    if [ "$(grep -c '"launched"' "$events" 2>/dev/null || true)" -ge "$1" ] && [ -s "$report" ]; then return 0; fi
+    if [ "$(grep -c '"launched"' "$events" 2>/dev/null || true)" -ge "$1" ] && [ -s "$report" ]; then
+      # A Phone app without the tweak would show the stock dialer, whatever the pane stored.
+      grep -q '"loaded":\["Corvane.dylib"\]' "$report" && return 0
+      echo "demo: the Phone app did not load Corvane.dylib" >&2
+      exit 1
+    fi
     sleep 0.05
   done
   echo "demo: the Phone app was not relaunched" >&2

@@ -1,5 +1,6 @@
 // Installing the device component lays the bundle and the entry out where the Settings app and
-// PreferenceLoader look for them, byte for byte as staged in the build tree.
+// PreferenceLoader look for them, byte for byte as staged in the build tree, and the tweak where the
+// Phone app loads it without the build tree's search path.
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,18 @@ TEST(DeviceInstall, PlacesTheBundleAndTheEntryUnderTheDeviceRoot) {
     const std::string entry = "/Library/PreferenceLoader/Preferences/Corvane.plist";
     ASSERT_TRUE(root.exists(entry));
     EXPECT_EQ(root.readFile(entry), contents(resources::loaderEntry()));
+}
+
+TEST(DeviceInstall, TheInstalledTweakLoadsIntoThePhoneApp) {
+    testing_support::DeviceRoot root;
+    const auto installed = testing_support::run({CORVANE_CMAKE_COMMAND, "--install", CORVANE_BUILD_TREE, "--component",
+                                                 "device", "--prefix", root.path()});
+    ASSERT_EQ(installed.status, 0) << installed.out << installed.err;
+    const auto report = testing_support::run({std::string(CORVANE_BUILD_TREE) + "/bin/MobilePhone", "--root", root.path(),
+                                              "--report"});
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find(R"("loaded":["Corvane.dylib"])"), std::string::npos) << report.out.substr(0, 200) << report.err;
+    EXPECT_EQ(report.err, "");
 }
 
 }  // namespace
