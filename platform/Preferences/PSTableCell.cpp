@@ -33,16 +33,8 @@ void PSTableCell::refreshCellContentsWithSpecifier(PSSpecifier* specifier) {
         NSString* title = specifier->titleForValue(value);
         detailTextLabel()->setText(title ? title->str() : "");
     }
-    // A link leads on, and its row says so, unless the cell shows the row through views of its own.
-    if ((type == PSLinkCell || type == PSLinkListCell) && !showsOwnViews())
-        setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
-}
-
-// Views put on the cell itself, beside the content view, are a product cell's own picture of the
-// row (a person's photo and name); the standard parts would be drawn over them.
-bool PSTableCell::showsOwnViews() {
-    UIView* content = contentView();
-    return std::any_of(subviews().begin(), subviews().end(), [content](const Ref<UIView>& view) { return view.get() != content; });
+    // A link leads on, and its row says so, whatever else a cell of the product's shows in it.
+    if (type == PSLinkCell || type == PSLinkListCell) setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
 }
 
 void PSControlTableCell::setControl(UIControl* control) {

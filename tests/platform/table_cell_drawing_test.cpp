@@ -114,8 +114,8 @@ TEST(TableCellLayout, EachKindOfRowPlacesItsTitleIconAndAccessory) {
     toggle->layoutIfNeeded();
     expectFrame(toggle->switchControl()->frame(), CGRectMake(254, 34.5, 51, 31), "the switch of a taller row");
 
-    EXPECT_EQ(shown.page->cellAtRow(4)->accessoryType(), UITableViewCellAccessoryNone)
-        << "a cell that shows its own views gets no disclosure drawn over them";
+    EXPECT_EQ(shown.page->cellAtRow(4)->accessoryType(), UITableViewCellAccessoryDisclosureIndicator)
+        << "a link row leads on whatever views of its own a product's cell shows";
 }
 
 TEST(TableCellLayout, ChoicesAreCheckedAndTheTitleMakesRoomForTheCheck) {

@@ -28,8 +28,6 @@ public:
     UIImage* rightImage() const { return rightImage_; }
 
 private:
-    bool showsOwnViews();
-
     Ref<PSSpecifier> specifier_;
     Ref<UIImage> leftImage_;
     Ref<UIImage> rightImage_;
