@@ -11,7 +11,7 @@ Ref<UIWindow> dialerWindow(const Dialer& d) {
     if (d.application->isOpaque())
         window->setBackgroundColor(UIColor::colorWithRed(0.11, 0.11, 0.12, 1));
     else
-        window->addPresentedView(make<BlurredWallpaper>());
+        window->addSubview(make<BlurredWallpaper>());  // behind the app's view, which comes next
     auto controller = make<UIViewController>();
     controller->setView(d.view);
     window->setRootViewController(controller);

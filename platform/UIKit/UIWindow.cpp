@@ -38,11 +38,14 @@ void UIWindow::removePresentedView(UIView* view) {
     dimCoveredContent();
 }
 
-// The root view is dimmed while any view but it and the status bar is in the window.
+// The root view is dimmed while a view other than the status bar stands above it; one behind it (a
+// wallpaper) covers nothing.
 void UIWindow::dimCoveredContent() {
     UIView* root = rootView();
-    const bool covered = std::any_of(subviews().begin(), subviews().end(), [&](const Ref<UIView>& v) {
-        return v.get() != root && v.get() != statusBar_.get();
+    const auto& views = subviews();
+    const auto rootAt = std::find_if(views.begin(), views.end(), [&](const Ref<UIView>& v) { return v.get() == root; });
+    const bool covered = rootAt != views.end() && std::any_of(rootAt + 1, views.end(), [&](const Ref<UIView>& v) {
+        return v.get() != statusBar_.get();
     });
     UIView* target = covered ? root : nullptr;
     if (target == dimmed_.get()) return;

@@ -90,6 +90,7 @@ TEST_F(DialerPicture, ATranslucentDialerShowsTheWallpaperBlurredWithoutAnEdge) {
     }
     EXPECT_LE(steepest, 1) << "no row stands out from the one above it";
     EXPECT_NE(picture->pixel(10, 41), picture->pixel(10, 1035)) << "lighter at the top than at the bottom";
+    EXPECT_EQ(at(picture, 224, 531.75), (Pixel{0, 122, 255, 255})) << "the wallpaper behind the app dims none of its tints";
 }
 
 TEST_F(DialerPicture, SettingsRepaintTheCallButtonHideVoicemailAndKeepTheDisplay) {
