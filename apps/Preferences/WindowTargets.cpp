@@ -24,15 +24,15 @@ Screen screenOf(UIWindow* window, UINavigationController* navigation) {
             objc_cast<PSListController>(navigation->topViewController())};
 }
 
-std::string firstText(UIView* view) {
-    const auto texts = textsShown(view);
-    return texts.empty() ? std::string() : texts.front();
+Target buttonTarget(UIButton* button, FingerAction action) {
+    return Target{"button", button->titleForState(button->state()), {}, action};
 }
 
-std::optional<size_t> rowOfCell(PSListController& page, const UITableViewCell* cell) {
-    for (size_t row = 0, rows = page.rowCount(); row < rows; ++row)
-        if (page.cellAtRow(row) == cell) return row;
-    return std::nullopt;
+std::optional<size_t> rowOfCell(PSListController& page, UITableViewCell* cell) {
+    auto* tableCell = objc_cast<PSTableCell>(cell);
+    const NSInteger row = tableCell ? page.indexOfSpecifier(tableCell->specifier()) : -1;
+    if (row < 0) return std::nullopt;
+    return static_cast<size_t>(row);
 }
 
 UITableViewCell* enclosingCell(UIView* view) {
@@ -43,11 +43,11 @@ UITableViewCell* enclosingCell(UIView* view) {
 
 std::optional<Target> sheetButton(const Screen& screen, UIView* view) {
     if (auto* share = objc_cast<SLComposeViewController>(screen.presented)) {
-        if (view == share->cancelButton() || view == share->confirmButton())
-            return Target{"button", firstText(view), {}, FingerAction::CloseSheet};
+        if (view == share->cancelButton()) return buttonTarget(share->cancelButton(), FingerAction::CloseSheet);
+        if (view == share->confirmButton()) return buttonTarget(share->confirmButton(), FingerAction::CloseSheet);
     } else if (auto* mail = objc_cast<MFMailComposeViewController>(screen.presented)) {
-        if (view == mail->cancelButton()) return Target{"button", firstText(view), {}, FingerAction::CancelMail};
-        if (view == mail->confirmButton()) return Target{"button", firstText(view), {}, FingerAction::SendMail};
+        if (view == mail->cancelButton()) return buttonTarget(mail->cancelButton(), FingerAction::CancelMail);
+        if (view == mail->confirmButton()) return buttonTarget(mail->confirmButton(), FingerAction::SendMail);
     }
     return std::nullopt;
 }

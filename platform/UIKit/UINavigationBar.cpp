@@ -9,6 +9,7 @@
 #include "UIKit/UIStatusBar.h"
 #include "UIKit/UIStringDrawing.h"
 #include "UIShapes.h"
+#include "UISystemColours.h"
 
 namespace {
 
@@ -26,12 +27,12 @@ class UINavigationBarBackground : public UIView {
 
 public:
     UINavigationBarBackground() {
-        setBackgroundColor(UIColor::colorWithRed(0.97, 0.97, 0.97, 1));
+        setBackgroundColor(UIBarBackgroundColour());
         setUserInteractionEnabled(false);
     }
     void drawRect(CGRect rect) override {
-        Ref<UIColor> line = UIColor::colorWithRed(0.7, 0.7, 0.7, 1);
-        UIGraphicsFillRect(UIGraphicsGetCurrentContext(), CGRectMake(0, CGRectGetMaxY(rect) - 0.5, rect.size.width, 0.5), line);
+        UIGraphicsFillRect(UIGraphicsGetCurrentContext(), CGRectMake(0, CGRectGetMaxY(rect) - 0.5, rect.size.width, 0.5),
+                           UIBarHairlineColour());
     }
 };
 

@@ -1,5 +1,7 @@
 #include "UIKit/UISheetBar.h"
 
+#include "UISystemColours.h"
+
 OBJC_IMPLEMENTATION(UISheetBar)
 
 namespace {
@@ -29,10 +31,7 @@ void UISheetBar::setConfirmTitle(const std::string& title) {
     setNeedsLayout();
 }
 
-UIColor* UISheetBar::lineColor() {
-    static UIColor* grey = UIColor::colorWithRed(0.784, 0.78, 0.8, 1).leak();
-    return grey;
-}
+UIColor* UISheetBar::lineColor() { return UISeparatorColour(); }
 
 void UISheetBar::layoutSubviews() {
     const CGRect all = bounds();

@@ -4,6 +4,7 @@
 
 #include "UIKit/UIGraphics.h"
 #include "UIKit/UIScreen.h"
+#include "UISystemColours.h"
 
 OBJC_IMPLEMENTATION(UITabBarButton,
     objc::method("_setContentTintColor:forState:", [](id self, SEL, id colour, NSUInteger state) {
@@ -62,11 +63,11 @@ void UITabBarButton::layoutSubviews() {
 UITabBar::UITabBar() {
     const CGRect screen = UIScreen::mainScreen()->bounds();
     setFrame(CGRectMake(0, screen.size.height - kHeight, screen.size.width, kHeight));
-    setBackgroundColor(UIColor::colorWithRed(0.97, 0.97, 0.97, 1));
+    setBackgroundColor(UIBarBackgroundColour());
 }
 
 void UITabBar::drawRect(CGRect rect) {
-    UIColor::colorWithRed(0.7, 0.7, 0.7, 1)->setFill();
+    UIBarHairlineColour()->setFill();
     UIRectFill(CGRectMake(0, 0, rect.size.width, 0.5));
 }
 

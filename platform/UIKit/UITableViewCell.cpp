@@ -8,6 +8,7 @@
 #include "UIKit/UIImage.h"
 #include "UIKit/UIStringDrawing.h"
 #include "UIShapes.h"
+#include "UISystemColours.h"
 
 OBJC_IMPLEMENTATION(UITableViewCell,
     objc::method("initWithStyle:reuseIdentifier:", [](id self, SEL, NSInteger style, id reuse) -> id {
@@ -25,11 +26,6 @@ constexpr CGFloat kChevronGap = 10;    // the chevron keeps a little more room
 constexpr CGFloat kMinimumDetailShare = 0.4;  // of the room a long title leaves the detail text
 constexpr CGSize kChevron{8, 13}, kCheck{14, 11};
 constexpr CGFloat kHairline = 0.5;
-
-UIColor* hairlineColour() {
-    static UIColor* colour = UIColor::colorWithRed(0.784, 0.78, 0.8, 1).leak();
-    return colour;
-}
 
 UIColor* chevronColour() {
     static UIColor* colour = UIColor::colorWithRed(0.78, 0.78, 0.8, 1).leak();
@@ -140,9 +136,9 @@ void UITableViewCell::placeTexts(CGFloat left, CGFloat right) {
 void UITableViewCell::drawRect(CGRect) {
     CGContextRef context = UIGraphicsGetCurrentContext();
     const CGSize size = bounds().size;
-    if (firstInGroup_) UIGraphicsFillRect(context, CGRectMake(0, 0, size.width, kHairline), hairlineColour());
+    if (firstInGroup_) UIGraphicsFillRect(context, CGRectMake(0, 0, size.width, kHairline), UISeparatorColour());
     const CGFloat inset = lastInGroup_ ? 0 : separatorInset();
-    UIGraphicsFillRect(context, CGRectMake(inset, size.height - kHairline, size.width - inset, kHairline), hairlineColour());
+    UIGraphicsFillRect(context, CGRectMake(inset, size.height - kHairline, size.width - inset, kHairline), UISeparatorColour());
     switch (accessory_) {
         case UITableViewCellAccessoryDisclosureIndicator: UIDrawChevron(context, accessoryFrame(), chevronColour(), 2); break;
         case UITableViewCellAccessoryCheckmark: UIDrawCheckMark(context, accessoryFrame(), tintColor()); break;

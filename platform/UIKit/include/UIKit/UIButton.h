@@ -39,7 +39,6 @@ public:
     void drawRect(CGRect rect) override;
     // The title's width with 10 points either side, at least the current height (or 30) high.
     CGSize sizeThatFits(CGSize size) const override;
-    void sizeToFit() { setFrame({frame().origin, sizeThatFits(frame().size)}); }
 
 private:
     UIButtonType type_ = UIButtonTypeCustom;

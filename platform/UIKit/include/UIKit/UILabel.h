@@ -36,7 +36,6 @@ public:
     // One line: the text's width and a line's height. Wrapped: the width asked and the height the
     // text takes in it.
     CGSize sizeThatFits(CGSize size) const override;
-    void sizeToFit() { setFrame({frame().origin, sizeThatFits(frame().size)}); }
 
 private:
     std::string text_;

@@ -47,6 +47,8 @@ public:
 
     // The size the view would like within `size`; by default the size it has.
     virtual CGSize sizeThatFits(CGSize) const { return frame_.size; }
+    // Takes the size sizeThatFits gives, keeping the origin.
+    void sizeToFit() { setFrame({frame_.origin, sizeThatFits(frame_.size)}); }
 
     UIColor* backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(UIColor* colour) { backgroundColor_ = colour; }
